@@ -1,0 +1,12 @@
+#pragma once
+
+namespace tavelin::core {
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  // The screen's height in twips (15 to a pixel).
+  virtual float Height() const = 0;
+};
+
+}  // namespace tavelin::core

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tavelin::core {
+
+// The scroll companion FScroll with its vertical bar ScrllFrm. Positions and sizes are twips.
+class ScrollCompanionView {
+ public:
+  virtual ~ScrollCompanionView() = default;
+
+  virtual bool Loaded() const = 0;
+  // Creates the window in its load state, not shown, the bar's Value at 0.
+  virtual void Load() = 0;
+  virtual void Unload() = 0;
+  virtual void SetVisible(bool visible) = 0;
+
+  virtual float Left() const = 0;
+  virtual void SetLeft(float left) = 0;
+  virtual float Top() const = 0;
+  virtual void SetTop(float top) = 0;
+  virtual float Height() const = 0;
+
+  virtual std::int16_t Max() const = 0;
+  virtual void SetMax(std::int16_t max) = 0;
+  virtual std::int16_t Min() const = 0;
+  virtual void SetMin(std::int16_t min) = 0;
+  virtual std::int16_t Value() const = 0;
+};
+
+}  // namespace tavelin::core

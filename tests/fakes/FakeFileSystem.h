@@ -1,0 +1,85 @@
+// An in-memory file system: folders hold entries in the order they were added, which is the
+// order ListFolder returns them, with the separator of the system it stands for.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace tavelin::fakes {
+
+class FakeFileSystem : public platform::FileSystem {
+ public:
+  explicit FakeFileSystem(char16_t separator = u'\\') : separator_(separator) {}
+
+  // Adds an entry to `folder` (given without trailing separator); a sub-folder is also created
+  // as an empty folder of its own.
+  void AddFile(const std::u16string& folder, const std::u16string& name) {
+    folders_[folder].push_back({name, false});
+  }
+  void AddFolder(const std::u16string& folder, const std::u16string& name) {
+    folders_[folder].push_back({name, true});
+    folders_[Join(folder, name)];
+  }
+  // Lists the folder as the system would, with "." and ".." first.
+  void AddDotEntries(const std::u16string& folder) {
+    auto& entries = folders_[folder];
+    entries.insert(entries.begin(), {{u".", true}, {u"..", true}});
+  }
+  void Remove(const std::u16string& folder) { folders_.erase(folder); }
+
+  void SetFile(const std::u16string& path, std::string bytes) { files_[path] = std::move(bytes); }
+  const std::map<std::u16string, std::string>& Files() const { return files_; }
+  void FailWritesTo(const std::u16string& path) { failingWrites_.insert(path); }
+  void FailReadsOf(const std::u16string& path) { failingReads_.insert(path); }
+
+  // The folders listed so far, in order, each with its trailing separator.
+  const std::vector<std::u16string>& Listed() const { return listed_; }
+
+  char16_t Separator() const override { return separator_; }
+
+  std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
+    listed_.push_back(folder);
+    std::u16string key = folder;
+    // "C:\\" stands for the root "C:\"; any other path loses its one trailing separator.
+    if (!key.empty() && key.back() == separator_) key.pop_back();
+    if (auto found = folders_.find(key); found != folders_.end()) return found->second;
+    if (auto found = folders_.find(key + separator_); found != folders_.end()) return found->second;
+    return {};
+  }
+
+  bool IsFolder(const std::u16string& path) const override { return folders_.contains(path); }
+
+  bool IsOrdinaryFile(const std::u16string& path) const override { return files_.contains(path); }
+
+  std::string ReadFile(const std::u16string& path) const override {
+    if (failingReads_.contains(path) || !files_.contains(path)) {
+      throw platform::SystemError("cannot read", 13);
+    }
+    return files_.at(path);
+  }
+
+  void ReplaceFile(const std::u16string& path, const std::string& bytes) const override {
+    if (failingWrites_.contains(path)) throw platform::SystemError("cannot write", 28);
+    files_[path] = bytes;
+  }
+
+ private:
+  // A root such as "C:\" keeps its separator, so its children get a doubled one, as the walk
+  // forms them.
+  std::u16string Join(const std::u16string& folder, const std::u16string& name) const {
+    return folder + separator_ + name;
+  }
+
+  char16_t separator_;
+  std::map<std::u16string, std::vector<platform::FolderEntry>> folders_;
+  mutable std::map<std::u16string, std::string> files_;
+  std::set<std::u16string> failingWrites_;
+  std::set<std::u16string> failingReads_;
+  mutable std::vector<std::u16string> listed_;
+};
+
+}  // namespace tavelin::fakes

@@ -1,0 +1,215 @@
+// Views that record what the core does to them, with the geometry kept as given.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/views/DrawingSurface.h"
+#include "core/views/ListControl.h"
+#include "core/views/MessageView.h"
+#include "core/views/Screen.h"
+#include "core/views/ScrollCompanionView.h"
+#include "core/views/TreeWindowView.h"
+#include "platform/Platform.h"
+
+namespace tavelin::fakes {
+
+struct DrawCall {
+  enum Kind { kLine, kBox, kPrint, kCls } kind;
+  float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  core::Color color = 0;
+  std::u16string text;
+};
+
+// Text advances by a fixed width per character, so name ends are predictable.
+class FakeSurface : public core::DrawingSurface {
+ public:
+  static constexpr float kCharWidth = 6;
+
+  std::vector<DrawCall> calls;
+
+  float CurrentX() const override { return x_; }
+  void SetCurrentX(float x) override { x_ = x; }
+  float CurrentY() const override { return y_; }
+  void SetCurrentY(float y) override { y_ = y; }
+  void Line(float x1, float y1, float x2, float y2, core::Color color) override {
+    calls.push_back({DrawCall::kLine, x1, y1, x2, y2, color, {}});
+    x_ = x2;
+    y_ = y2;
+  }
+  void Box(float x1, float y1, float x2, float y2, core::Color color) override {
+    calls.push_back({DrawCall::kBox, x1, y1, x2, y2, color, {}});
+    x_ = x2;
+    y_ = y2;
+  }
+  void Print(const std::u16string& text) override {
+    calls.push_back({DrawCall::kPrint, x_, y_, 0, 0, 0, text});
+    x_ += kCharWidth * static_cast<float>(text.size());
+  }
+  void Cls() override {
+    calls.push_back({DrawCall::kCls, 0, 0, 0, 0, 0, {}});
+    x_ = y_ = 0;
+  }
+
+  std::vector<DrawCall> Of(DrawCall::Kind kind) const {
+    std::vector<DrawCall> found;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
+                 [kind](const DrawCall& c) { return c.kind == kind; });
+    return found;
+  }
+
+ private:
+  float x_ = 0, y_ = 0;
+};
+
+class FakeList : public core::FileList {
+ public:
+  std::vector<std::u16string> items;
+  int index = -1;
+  bool visible = false;
+  float left = 152, top = 48, width = 137, height = 15;
+  bool sorted = false;  // keeps items in alphabetical order, letter case ignored
+
+  int ListCount() const override { return static_cast<int>(items.size()); }
+  std::u16string List(int i) const override {
+    return i >= 0 && i < ListCount() ? items[static_cast<std::size_t>(i)] : std::u16string();
+  }
+  void AddItem(const std::u16string& item) override {
+    if (!sorted) {
+      items.push_back(item);
+      return;
+    }
+    auto place = std::upper_bound(items.begin(), items.end(), item, LessIgnoringCase);
+    items.insert(place, item);
+  }
+  void RemoveItem(int i) override { items.erase(items.begin() + i); }
+  void Clear() override {
+    items.clear();
+    index = -1;
+  }
+  int ListIndex() const override { return index; }
+  void SetListIndex(int i) override { index = i; }
+  bool Visible() const override { return visible; }
+  void SetVisible(bool v) override { visible = v; }
+  float Left() const override { return left; }
+  void SetLeft(float v) override { left = v; }
+  float Top() const override { return top; }
+  void SetTop(float v) override { top = v; }
+  float Width() const override { return width; }
+  float Height() const override { return height; }
+  void SetHeight(float v) override { height = v; }
+
+ private:
+  static bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
+    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [&](char16_t x, char16_t y) { return lower(x) < lower(y); });
+  }
+};
+
+// The tree window: 304 × 202 pixels of drawing area inside a frame of the given extra twips.
+class FakeTreeWindow : public core::TreeWindowView {
+ public:
+  static constexpr float kFrameW = 120, kFrameH = 450;
+
+  bool loaded = false;
+  int loads = 0, shows = 0, focuses = 0;
+  std::u16string caption;
+  float left = 3000, top = 1000;
+  float width = 304 * 15 + kFrameW, height = 202 * 15 + kFrameH;
+  float pbtsHeight = 25;
+  FakeSurface surface;
+  std::array<FakeList, core::kFileListCount> lists;
+
+  bool Loaded() const override { return loaded; }
+  void Load() override {
+    loaded = true;
+    ++loads;
+    caption = u"CARPETA";
+    width = 304 * 15 + kFrameW;
+    height = 202 * 15 + kFrameH;
+    surface = FakeSurface();
+    for (int i = 0; i < core::kFileListCount; ++i) {
+      lists[static_cast<std::size_t>(i)] = FakeList();
+      lists[static_cast<std::size_t>(i)].left = i == 0 ? 144 : 152;
+    }
+  }
+  void Unload() override { loaded = false; }
+  void Show() override { ++shows; }
+  void SetFocus() override { ++focuses; }
+  void SetCaption(const std::u16string& c) override { caption = c; }
+  float Left() const override { return left; }
+  float Top() const override { return top; }
+  void SetTop(float v) override { top = v; }
+  float Width() const override { return width; }
+  void SetWidth(float v) override { width = v; }
+  float Height() const override { return height; }
+  void SetHeight(float v) override { height = v; }
+  float ScaleWidth() const override { return (width - kFrameW) / 15; }
+  float ScaleHeight() const override { return (height - kFrameH) / 15; }
+  float PBtsHeight() const override { return pbtsHeight; }
+  core::DrawingSurface& Surface() override { return surface; }
+  core::FileList& Lst(int index) override { return lists.at(static_cast<std::size_t>(index)); }
+
+  FakeList& List(int index) { return lists.at(static_cast<std::size_t>(index)); }
+};
+
+class FakeScrollCompanion : public core::ScrollCompanionView {
+ public:
+  bool loaded = false, visible = false;
+  int loads = 0;
+  float left = 0, top = 0, height = 3810;
+  std::int16_t max = 32767, min = 0, value = 0;
+
+  bool Loaded() const override { return loaded; }
+  void Load() override {
+    loaded = true;
+    visible = false;
+    value = 0;
+    ++loads;
+  }
+  void Unload() override { loaded = visible = false; }
+  void SetVisible(bool v) override { visible = v; }
+  float Left() const override { return left; }
+  void SetLeft(float v) override { left = v; }
+  float Top() const override { return top; }
+  void SetTop(float v) override { top = v; }
+  float Height() const override { return height; }
+  std::int16_t Max() const override { return max; }
+  void SetMax(std::int16_t v) override { max = v; }
+  std::int16_t Min() const override { return min; }
+  void SetMin(std::int16_t v) override { min = v; }
+  std::int16_t Value() const override { return value; }
+};
+
+class FakeMessages : public core::MessageView {
+ public:
+  std::vector<std::u16string> shown;
+  void ShowMessage(const std::u16string& text) override { shown.push_back(text); }
+};
+
+class FakeScreen : public core::Screen {
+ public:
+  float height = 11520;
+  float Height() const override { return height; }
+};
+
+class FakeLauncher : public platform::Launcher {
+ public:
+  std::vector<platform::StartRequest> started;
+  std::vector<std::u16string> failing;  // programs that cannot be started
+
+  void Start(const platform::StartRequest& request) override {
+    started.push_back(request);
+    if (std::find(failing.begin(), failing.end(), request.program) != failing.end()) {
+      throw platform::StartError("cannot start", 2);
+    }
+  }
+};
+
+}  // namespace tavelin::fakes
