@@ -139,6 +139,7 @@ TEST_F(ActionsTest, AFailedStartShowsOneMessageAndChangesNothing) {
 
 TEST_F(ActionsTest, ADoubleClickUsesItsOwnList) {
   tree.fkvel.Lst_MouseDown(4);
+  tree.window.List(9).index = 0;  // chosen with the keyboard, which leaves ActiveList at 4
   tree.fkvel.Lst_DblClick(9);
   EXPECT_EQ(Started(), std::vector<std::u16string>{u"Notepad.exe D:\\Altres\\nota.txt"});
   tree.launcher.failing = {u"Notepad.exe"};
