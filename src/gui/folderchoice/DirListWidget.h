@@ -1,0 +1,44 @@
+// The chooser's directory list: the current folder under the folders above it, and the folders
+// directly inside it below, each indented by its depth.
+#pragma once
+
+#include <QListWidget>
+#include <cstdint>
+#include <string>
+
+#include "core/views/ChooserView.h"
+#include "platform/Platform.h"
+
+namespace tavelin::gui {
+
+class DirListWidget : public QListWidget, public core::DirectoryList {
+  Q_OBJECT
+
+ public:
+  // Item data: the entry's full path, and its depth below the root.
+  static constexpr int kPathRole = Qt::UserRole;
+  static constexpr int kDepthRole = Qt::UserRole + 1;
+
+  explicit DirListWidget(const platform::FileSystem& fileSystem, QWidget* parent = nullptr);
+
+  std::u16string Path() const override { return path_; }
+  bool SetPath(const std::u16string& path) override;
+  void SetFocus() override;
+
+ signals:
+  // The current folder changed, by a double click or by SetPath.
+  void changed();
+  void keyDown(std::int16_t keyCode, std::int16_t shift);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void AddEntry(const std::u16string& path, const std::u16string& name, int depth, bool open);
+  void Fill();
+
+  const platform::FileSystem& fileSystem_;
+  std::u16string path_;
+};
+
+}  // namespace tavelin::gui

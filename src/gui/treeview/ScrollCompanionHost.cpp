@@ -1,0 +1,90 @@
+#include "gui/treeview/ScrollCompanionHost.h"
+
+#include <stdexcept>
+
+#include "core/treeview/FScroll.h"
+#include "gui/common/Twips.h"
+
+namespace tavelin::gui {
+
+ScrollCompanionHost::~ScrollCompanionHost() {
+  delete window_;
+}
+
+ScrollCompanion& ScrollCompanionHost::Require() const {
+  if (window_ == nullptr) throw std::logic_error("the scroll companion is not loaded");
+  return *window_;
+}
+
+void ScrollCompanionHost::Load() {
+  if (window_ != nullptr) return;
+  window_ = new ScrollCompanion();
+  QObject::connect(window_, &ScrollCompanion::ScrllFrmChanged, [this] {
+    if (handlers_ != nullptr) handlers_->ScrllFrm_Change();
+  });
+  QObject::connect(window_, &ScrollCompanion::Closing, [this] {
+    if (handlers_ != nullptr) {
+      handlers_->Unload();
+    } else {
+      Unload();
+    }
+  });
+}
+
+void ScrollCompanionHost::Unload() {
+  if (window_ == nullptr) return;
+  ScrollCompanion* window = window_;
+  window_ = nullptr;
+  window->disconnect();
+  window->hide();
+  // The window may be closing from its own event handler: it goes once that has returned.
+  window->deleteLater();
+}
+
+void ScrollCompanionHost::SetVisible(bool visible) {
+  Require().setVisible(visible);
+}
+
+float ScrollCompanionHost::Left() const {
+  return PixelsToTwips(Require().frameGeometry().x());
+}
+
+void ScrollCompanionHost::SetLeft(float left) {
+  ScrollCompanion& window = Require();
+  window.move(TwipsToPixels(left), window.frameGeometry().y());
+}
+
+float ScrollCompanionHost::Top() const {
+  return PixelsToTwips(Require().frameGeometry().y());
+}
+
+void ScrollCompanionHost::SetTop(float top) {
+  ScrollCompanion& window = Require();
+  window.move(window.frameGeometry().x(), TwipsToPixels(top));
+}
+
+float ScrollCompanionHost::Height() const {
+  return PixelsToTwips(Require().frameGeometry().height());
+}
+
+std::int16_t ScrollCompanionHost::Max() const {
+  return static_cast<std::int16_t>(Require().ScrllFrm().maximum());
+}
+
+void ScrollCompanionHost::SetMax(std::int16_t max) {
+  Require().ScrllFrm().setMaximum(max);
+}
+
+std::int16_t ScrollCompanionHost::Min() const {
+  return static_cast<std::int16_t>(Require().ScrllFrm().minimum());
+}
+
+void ScrollCompanionHost::SetMin(std::int16_t min) {
+  Require().ScrllFrm().setMinimum(min);
+}
+
+std::int16_t ScrollCompanionHost::Value() const {
+  return static_cast<std::int16_t>(Require().ScrllFrm().value());
+}
+
+}  // namespace tavelin::gui

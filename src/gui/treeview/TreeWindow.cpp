@@ -1,0 +1,148 @@
+#include "gui/treeview/TreeWindow.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "gui/common/AppIcon.h"
+#include "gui/common/ClassicFont.h"
+#include "gui/treeview/ButtonPictures.h"
+
+namespace tavelin::gui {
+
+namespace {
+
+constexpr QSize kLoadSize(304, 202);
+constexpr core::Color kForeColor = core::Rgb(0, 0, 128);
+constexpr core::Color kFillColor = core::Rgb(255, 255, 128);
+
+constexpr QRect kStripGeometry(0, 0, 305, 25);
+constexpr QColor kStripColor(192, 192, 255);
+constexpr int kButtonSize = 16;
+constexpr int kButtonTop = 4;
+constexpr std::array<int, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
+constexpr std::array<const char*, TreeWindow::kButtonCount> kButtonTips = {
+    "Bloc de Notes", "WordPad", "Executa", "Paint", "Mira carpeta"};
+
+constexpr float kListLeft = 152;
+constexpr float kFirstListLeft = 144;
+constexpr float kListTop = 48;
+constexpr float kListWidth = 137;
+constexpr float kListHeight = 15;
+
+QFont PrintFont() {
+  QFont font = ClassicFont(
+      {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
+      QFont::Bold);
+  // The names belong to the crisp drawing around them.
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+}  // namespace
+
+TreeWindow::TreeWindow() {
+  setWindowTitle(QStringLiteral("CARPETA"));
+  setWindowIcon(TavelinIcon());
+  const QColor background = palette().color(QPalette::Button);
+  QPalette windowPalette = palette();
+  windowPalette.setColor(QPalette::Window, background);
+  setPalette(windowPalette);
+  // The drawing covers the whole window, background included.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(kLoadSize);
+
+  surface_ = std::make_unique<ImageSurface>(kLoadSize, background,
+                                            [this](const QRect& area) { update(area); });
+  surface_->SetForeColor(kForeColor);
+  surface_->SetFillColor(kFillColor);
+  surface_->SetFont(PrintFont());
+
+  CreateLists();
+  CreateStrip();
+  for (int i = 1; i < core::kFileListCount; ++i) {
+    setTabOrder(&Lst(i - 1).Widget(), &Lst(i).Widget());
+  }
+  setTabOrder(&Lst(core::kFileListCount - 1).Widget(), buttons_.front());
+  for (int i = 1; i < kButtonCount; ++i)
+    setTabOrder(buttons_[i - 1], buttons_[i]);
+}
+
+TreeWindow::~TreeWindow() {
+  // The lists' viewports are deleted later, with this window's children: they must not report
+  // to a window that is half gone.
+  for (auto& list : lists_)
+    list->Widget().viewport()->removeEventFilter(this);
+}
+
+void TreeWindow::CreateStrip() {
+  strip_ = new QFrame(this);
+  strip_->setGeometry(kStripGeometry);
+  strip_->setFrameShape(QFrame::NoFrame);
+  QPalette stripPalette = strip_->palette();
+  stripPalette.setColor(QPalette::Window, kStripColor);
+  strip_->setPalette(stripPalette);
+  strip_->setAutoFillBackground(true);
+
+  for (int i = 0; i < kButtonCount; ++i) {
+    auto* button = new QToolButton(strip_);
+    button->setGeometry(kButtonLefts[i], kButtonTop, kButtonSize, kButtonSize);
+    const QPixmap picture = ButtonPicture(i);
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    const QString tip = QString::fromUtf8(kButtonTips[i]);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+    connect(button, &QToolButton::clicked, this, [this, i] { emit ButtonClicked(i); });
+    buttons_[i] = button;
+  }
+}
+
+void TreeWindow::CreateLists() {
+  lists_.reserve(core::kFileListCount);
+  for (int i = 0; i < core::kFileListCount; ++i) {
+    lists_.push_back(std::make_unique<FileListBox>(this, i == 0 ? kFirstListLeft : kListLeft,
+                                                   kListTop, kListWidth, kListHeight));
+    lists_.back()->Widget().viewport()->installEventFilter(this);
+  }
+}
+
+int TreeWindow::ListOfViewport(const QObject* viewport) const {
+  for (std::size_t i = 0; i < lists_.size(); ++i) {
+    if (lists_[i]->Widget().viewport() == viewport) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Only the list's mouse events are heard; the list still handles them as usual.
+  if (event->type() == QEvent::MouseButtonPress) {
+    const int index = ListOfViewport(watched);
+    if (index >= 0) emit ListPressed(index);
+  } else if (event->type() == QEvent::MouseButtonDblClick &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const int index = ListOfViewport(watched);
+    if (index >= 0) emit ListDoubleClicked(index);
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TreeWindow::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const QRect area = event->rect();
+  if (!surface_->Image().rect().contains(area)) painter.fillRect(area, palette().window());
+  painter.drawImage(area.topLeft(), surface_->Image(), area);
+}
+
+void TreeWindow::resizeEvent(QResizeEvent* event) {
+  surface_->Reserve(size());
+  QWidget::resizeEvent(event);
+}
+
+void TreeWindow::closeEvent(QCloseEvent* event) {
+  emit Closing();
+  event->accept();
+}
+
+}  // namespace tavelin::gui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFrame>
+#include <QToolButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "core/views/TreeWindowView.h"
+#include "gui/treeview/FileListBox.h"
+#include "gui/treeview/ImageSurface.h"
+
+namespace tavelin::gui {
+
+// The tree window FKvel as the user sees it: the drawing, the button strip PBts with its five
+// buttons Bt, and the pool of file lists Lst. Its events go out as signals, with the index of
+// the control concerned.
+class TreeWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kButtonCount = 5;
+
+  TreeWindow();
+  ~TreeWindow() override;
+
+  ImageSurface& Surface() { return *surface_; }
+  // Throws std::out_of_range for an index outside 0 to 50.
+  FileListBox& Lst(int index) { return *lists_.at(static_cast<std::size_t>(index)); }
+  QFrame& PBts() { return *strip_; }
+  // Throws std::out_of_range for an index outside 0 to 4.
+  QToolButton& Bt(int index) { return *buttons_.at(static_cast<std::size_t>(index)); }
+
+ signals:
+  // Any mouse button went down on a file list, on an entry or below the last one.
+  void ListPressed(int index);
+  void ListDoubleClicked(int index);
+  void ButtonClicked(int index);
+  void Closing();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateStrip();
+  void CreateLists();
+  int ListOfViewport(const QObject* viewport) const;
+
+  std::unique_ptr<ImageSurface> surface_;
+  QFrame* strip_ = nullptr;
+  std::array<QToolButton*, kButtonCount> buttons_{};
+  std::vector<std::unique_ptr<FileListBox>> lists_;
+};
+
+}  // namespace tavelin::gui

@@ -1,0 +1,135 @@
+#include "gui/treeview/TreeWindowHost.h"
+
+#include <QScreen>
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/treeview/FKvel.h"
+#include "gui/common/TextConversion.h"
+#include "gui/common/Twips.h"
+
+namespace tavelin::gui {
+
+TreeWindowHost::~TreeWindowHost() {
+  delete window_;
+}
+
+TreeWindow& TreeWindowHost::Require() const {
+  if (window_ == nullptr) throw std::logic_error("the tree window is not loaded");
+  return *window_;
+}
+
+core::DrawingSurface& TreeWindowHost::Surface() {
+  return Require().Surface();
+}
+
+core::FileList& TreeWindowHost::Lst(int index) {
+  return Require().Lst(index);
+}
+
+void TreeWindowHost::Load() {
+  if (window_ != nullptr) return;
+  window_ = new TreeWindow();
+  shownSinceLoad_ = false;
+  QObject::connect(window_, &TreeWindow::ListPressed, [this](int index) {
+    if (handlers_ != nullptr) handlers_->Lst_MouseDown(static_cast<std::int16_t>(index));
+  });
+  QObject::connect(window_, &TreeWindow::ListDoubleClicked, [this](int index) {
+    if (handlers_ != nullptr) handlers_->Lst_DblClick(static_cast<std::int16_t>(index));
+  });
+  QObject::connect(window_, &TreeWindow::ButtonClicked, [this](int index) {
+    if (handlers_ != nullptr) handlers_->Bt_Click(static_cast<std::int16_t>(index));
+  });
+  QObject::connect(window_, &TreeWindow::Closing, [this] { OnClosing(); });
+}
+
+void TreeWindowHost::OnClosing() {
+  if (handlers_ != nullptr) {
+    handlers_->Unload();
+  } else {
+    Unload();
+  }
+}
+
+void TreeWindowHost::Unload() {
+  if (window_ == nullptr) return;
+  TreeWindow* window = window_;
+  window_ = nullptr;
+  window->disconnect();
+  window->hide();
+  // The window may be closing from its own event handler: it goes once that has returned.
+  window->deleteLater();
+}
+
+void TreeWindowHost::Show() {
+  TreeWindow& window = Require();
+  if (!shownSinceLoad_) {
+    shownSinceLoad_ = true;
+    // Where the platform knows the frame only for a created window, this gets it measured.
+    window.winId();
+    const QRect screen = window.screen()->geometry();
+    const QSize frame = window.frameGeometry().size();
+    window.move(screen.x() + (screen.width() - frame.width()) / 2,
+                screen.y() + (screen.height() - frame.height()) / 2);
+  }
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void TreeWindowHost::SetFocus() {
+  Require().activateWindow();
+}
+
+void TreeWindowHost::SetCaption(const std::u16string& caption) {
+  // Qt reads "[*]" in a title as the modified-document mark; doubled it is shown as written.
+  Require().setWindowTitle(
+      ToQString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+float TreeWindowHost::Left() const {
+  return PixelsToTwips(Require().frameGeometry().x());
+}
+
+float TreeWindowHost::Top() const {
+  return PixelsToTwips(Require().frameGeometry().y());
+}
+
+void TreeWindowHost::SetTop(float top) {
+  TreeWindow& window = Require();
+  window.move(window.frameGeometry().x(), TwipsToPixels(top));
+}
+
+float TreeWindowHost::Width() const {
+  return PixelsToTwips(Require().frameGeometry().width());
+}
+
+void TreeWindowHost::SetWidth(float width) {
+  TreeWindow& window = Require();
+  const int frameExtra = window.frameGeometry().width() - window.width();
+  window.resize(std::max(TwipsToPixels(width) - frameExtra, 0), window.height());
+}
+
+float TreeWindowHost::Height() const {
+  return PixelsToTwips(Require().frameGeometry().height());
+}
+
+void TreeWindowHost::SetHeight(float height) {
+  TreeWindow& window = Require();
+  const int frameExtra = window.frameGeometry().height() - window.height();
+  window.resize(window.width(), std::max(TwipsToPixels(height) - frameExtra, 0));
+}
+
+float TreeWindowHost::ScaleWidth() const {
+  return static_cast<float>(Require().width());
+}
+
+float TreeWindowHost::ScaleHeight() const {
+  return static_cast<float>(Require().height());
+}
+
+float TreeWindowHost::PBtsHeight() const {
+  return static_cast<float>(Require().PBts().height());
+}
+
+}  // namespace tavelin::gui

@@ -1,0 +1,125 @@
+#include <QtTest>
+
+#include "Pixels.h"
+#include "gui/treeview/TreeWindow.h"
+
+namespace tavelin::gui {
+
+using testing::CountOtherThan;
+using testing::ExtentOf;
+
+namespace {
+
+constexpr core::Color kOutline = core::Rgb(192, 192, 192);
+const QRgb kGrey = qRgb(192, 192, 192);
+const QRgb kFill = qRgb(255, 255, 128);
+const QRgb kNavy = qRgb(0, 0, 128);
+
+}  // namespace
+
+// The tree window's own surface, with the window's colours and font.
+class ImageSurfaceTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TreeWindow> window_;
+
+  QRgb Background() const { return window_->palette().color(QPalette::Button).rgb(); }
+  ImageSurface& Surface() { return window_->Surface(); }
+  const QImage& Image() { return window_->Surface().Image(); }
+
+ private slots:
+  void init() { window_ = std::make_unique<TreeWindow>(); }
+  void cleanup() { window_.reset(); }
+
+  void BoxHasACrispOutlineAndAFilledInside() {
+    Surface().Box(10, 29, 31, 43, kOutline);
+    QCOMPARE(Surface().CurrentX(), 31.0f);
+    QCOMPARE(Surface().CurrentY(), 43.0f);
+    const QRect box(QPoint(10, 29), QPoint(31, 43));
+    const QRect inside = box.adjusted(1, 1, -1, -1);
+    QCOMPARE(ExtentOf(Image(), kGrey, Image().rect()), box);
+    QCOMPARE(ExtentOf(Image(), kFill, Image().rect()), inside);
+    QCOMPARE(CountOtherThan(Image(), {kFill}, inside), 0);
+    QCOMPARE(CountOtherThan(Image(), {Background()}, box.adjusted(-2, -2, 2, 2)),
+             box.width() * box.height());
+
+    // A box on a fractional row, below a list of 41.4 pixels, is still 22 × 15 pixels.
+    Surface().Box(30, 88.4f, 51, 102.4f, kOutline);
+    QCOMPARE(Surface().CurrentY(), 102.4f);
+    const QRect area(25, 80, 35, 30);
+    const QRect outline = ExtentOf(Image(), kGrey, area);
+    QCOMPARE(outline.size(), QSize(22, 15));
+    QCOMPARE(outline.left(), 30);
+    QCOMPARE(ExtentOf(Image(), kFill, area), outline.adjusted(1, 1, -1, -1));
+    QCOMPARE(CountOtherThan(Image(), {kGrey, kFill, Background()}, area), 0);
+  }
+
+  void ConnectorsAreOneUnbrokenPixelPath() {
+    Surface().Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QCOMPARE(Surface().CurrentX(), 20.5f);
+    QCOMPARE(Surface().CurrentY(), 95.4f);
+    Surface().Line(Surface().CurrentX(), Surface().CurrentY(), 28, Surface().CurrentY(), kOutline);
+    QCOMPARE(Surface().CurrentX(), 28.0f);
+    QCOMPARE(Surface().CurrentY(), 95.4f);
+
+    // Down column 20, turning at row 95 to end at column 28.
+    QCOMPARE(ExtentOf(Image(), kGrey, QRect(20, 0, 1, 120)), QRect(QPoint(20, 43), QPoint(20, 95)));
+    QCOMPARE(ExtentOf(Image(), kGrey, QRect(0, 95, 60, 1)), QRect(QPoint(20, 95), QPoint(28, 95)));
+    QCOMPARE(CountOtherThan(Image(), {Background()}, QRect(0, 0, 60, 120)), 53 + 8);
+  }
+
+  void PrintWritesInDarkBlueAndMovesOnByTheAdvance() {
+    Surface().SetCurrentY(29);
+    Surface().SetCurrentX(14);
+    Surface().Print(u"Arrel");
+    const float end = Surface().CurrentX();
+    QCOMPARE(Surface().CurrentY(), 29.0f);
+
+    const QRect row(0, 29, 304, QFontMetrics(Surface().Font()).height());
+    const QRect ink = ExtentOf(Image(), kNavy, Image().rect());
+    QVERIFY(row.contains(ink));
+    QVERIFY2(ink.left() >= 14 && ink.left() <= 16, qPrintable(QString::number(ink.left())));
+    // The advance ends just behind the ink, leaving at most the letter spacing.
+    QVERIFY2(end >= ink.right() + 1 && end <= ink.right() + 4, qPrintable(QString::number(end)));
+    // Crisp text: every pixel is ink or background.
+    QCOMPARE(CountOtherThan(Image(), {kNavy, Background()}, row), 0);
+
+    // Printing on continues behind the text, on the same row.
+    Surface().Print(u"i");
+    const QRect more = ExtentOf(Image(), kNavy, QRect(ink.right() + 1, 29, 40, row.height()));
+    QVERIFY(more.left() >= qFloor(end) && more.right() < Surface().CurrentX() + 1);
+    QCOMPARE(Surface().CurrentY(), 29.0f);
+  }
+
+  void DrawingBeyondTheImageGrowsItAndClsErasesEverything() {
+    QList<QRect> changed;
+    ImageSurface surface(QSize(50, 50), Qt::white, [&](const QRect& area) { changed << area; });
+    surface.SetFillColor(core::Rgb(255, 255, 128));
+    surface.Box(10, 29, 31, 43, kOutline);
+    surface.Box(400, 300, 421, 314, kOutline);
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QVERIFY(surface.Image().width() > 421 && surface.Image().height() > 314);
+    QCOMPARE(surface.Image().pixel(10, 29), kGrey);
+    QCOMPARE(surface.Image().pixel(421, 314), kGrey);
+    QCOMPARE(surface.Image().pixel(411, 307), kFill);
+    QCOMPARE(surface.Image().pixel(200, 200), qRgb(255, 255, 255));
+    // The window hears of every area to repaint.
+    QCOMPARE(changed.size(), 3);
+    QVERIFY(changed[0].contains(QRect(QPoint(10, 29), QPoint(31, 43))));
+    QVERIFY(changed[1].contains(QRect(QPoint(400, 300), QPoint(421, 314))));
+    QVERIFY(changed[2].contains(QRect(QPoint(20, 43), QPoint(20, 95))));
+
+    surface.Cls();
+    QCOMPARE(ExtentOf(surface.Image(), qRgb(255, 255, 255), surface.Image().rect()),
+             surface.Image().rect());
+    QCOMPARE(surface.CurrentX(), 0.0f);
+    QCOMPARE(surface.CurrentY(), 0.0f);
+    QCOMPARE(changed.last(), surface.Image().rect());
+  }
+};
+
+}  // namespace tavelin::gui
+
+QTEST_MAIN(tavelin::gui::ImageSurfaceTest)
+#include "ImageSurfaceTest.moc"

@@ -1,0 +1,53 @@
+// The tree view's real core objects on real folders, wired to the Qt hosts, with recording fakes
+// for what leaves the system: messages and started programs.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <vector>
+
+#include "core/treeview/FKvel.h"
+#include "core/treeview/FScroll.h"
+#include "core/treeview/TreeLayoutState.h"
+#include "core/treeview/UKvel.h"
+#include "gui/common/QtScreen.h"
+#include "gui/treeview/ScrollCompanionHost.h"
+#include "gui/treeview/TreeWindowHost.h"
+
+namespace tavelin::gui::testing {
+
+class RecordingMessages : public core::MessageView {
+ public:
+  void ShowMessage(const std::u16string& text) override { shown.push_back(text); }
+  std::vector<std::u16string> shown;
+};
+
+class RecordingLauncher : public platform::Launcher {
+ public:
+  void Start(const platform::StartRequest& request) override { started.push_back(request); }
+  std::vector<platform::StartRequest> started;
+};
+
+struct TreeViewRig {
+  TreeViewRig();
+  ~TreeViewRig();
+
+  core::TreeLayoutState layout;
+  QtScreen screen;
+  RecordingMessages messages;
+  RecordingLauncher launcher;
+  TreeWindowHost window;
+  ScrollCompanionHost companion;
+  core::FScroll fscroll{companion, window, screen};
+  core::FKvel fkvel{window, fscroll, layout, launcher, messages};
+  core::UKvel ukvel{layout, platform::NativeFileSystem(), messages, fkvel, fscroll, screen};
+};
+
+// Creates `folder` with empty files of these names, in this order.
+void MakeFolder(const QString& folder, const QStringList& files);
+
+// Deletes the windows that were let go of with deleteLater.
+void FlushDeletes();
+
+}  // namespace tavelin::gui::testing
