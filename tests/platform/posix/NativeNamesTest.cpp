@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/TestFolders.h"
+#include "platform/posix/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
-#include "platform/TestFolders.h"
 #include "platform/posix/NativeNames.h"
+#include "platform/posix/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {

@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "platform/Platform.h"
-#include "platform/TestFolders.h"
 #include "platform/posix/NativeNames.h"
+#include "platform/posix/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {
