@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavelin::platform {
@@ -45,6 +47,14 @@ class FileSystem {
   // system has them. An entry whose type cannot be read is left out; a folder that cannot be
   // listed yields no entries, and an enumeration that fails half way keeps what it read.
   virtual std::vector<FolderEntry> ListFolder(const std::u16string& folder) const = 0;
+
+  // The same entries in the same order, handed to `take` one at a time as they are read, so that
+  // a caller keeping only their names never holds the whole listing as well.
+  virtual void EnumerateFolder(const std::u16string& folder,
+                               const std::function<void(FolderEntry&&)>& take) const {
+    for (FolderEntry& entry : ListFolder(folder))
+      take(std::move(entry));
+  }
 
   // Whether `path` names a folder that can be listed.
   virtual bool IsFolder(const std::u16string& path) const = 0;

@@ -72,19 +72,22 @@ class FakeList : public core::FileList {
   int index = -1;
   bool visible = false;
   float left = 152, top = 48, width = 137, height = 15;
-  bool sorted = false;  // keeps items in alphabetical order, letter case ignored
+  bool sorted = false;               // keeps items in alphabetical order, letter case ignored
+  std::vector<std::size_t> batches;  // the size of every AddItems call, in order
+  int singleAdds = 0;                // AddItem calls
 
   int ListCount() const override { return static_cast<int>(items.size()); }
   std::u16string List(int i) const override {
     return i >= 0 && i < ListCount() ? items[static_cast<std::size_t>(i)] : std::u16string();
   }
   void AddItem(const std::u16string& item) override {
-    if (!sorted) {
-      items.push_back(item);
-      return;
-    }
-    auto place = std::upper_bound(items.begin(), items.end(), item, LessIgnoringCase);
-    items.insert(place, item);
+    ++singleAdds;
+    Insert(item);
+  }
+  void AddItems(core::PackedNames&& added) override {
+    batches.push_back(added.Count());
+    for (std::size_t i = 0; i < added.Count(); ++i)
+      Insert(std::u16string(added.At(i)));
   }
   void RemoveItem(int i) override { items.erase(items.begin() + i); }
   void Clear() override {
@@ -104,6 +107,14 @@ class FakeList : public core::FileList {
   void SetHeight(float v) override { height = v; }
 
  private:
+  void Insert(const std::u16string& item) {
+    if (!sorted) {
+      items.push_back(item);
+      return;
+    }
+    auto place = std::upper_bound(items.begin(), items.end(), item, LessIgnoringCase);
+    items.insert(place, item);
+  }
   static bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
     auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
     return std::lexicographical_compare(

@@ -64,14 +64,17 @@ void UKvel::WalkFolder(TreeCanvas& canvas, std::u16string path, float x, float y
   FileList& list = canvas.Lst(number);
   list.Clear();
   std::vector<std::u16string> subFolders;
-  for (auto& entry : fileSystem_.ListFolder(path)) {
-    if (entry.name == u"." || entry.name == u"..") continue;
+  PackedNames files;
+  // Names are packed as they are read: the listing itself is never held whole.
+  fileSystem_.EnumerateFolder(path, [&](platform::FolderEntry&& entry) {
+    if (entry.name == u"." || entry.name == u"..") return;
     if (entry.isDirectory) {
       subFolders.push_back(std::move(entry.name));
     } else {
-      list.AddItem(entry.name);
+      files.Add(entry.name);
     }
-  }
+  });
+  list.AddItems(std::move(files));
 
   DrawingSurface& surface = canvas.Surface();
   surface.Box(x, y, x + kBoxWidth, y + kBoxHeight, kOutline);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/views/PackedNames.h"
+
 namespace tavelin::core {
 
 // The items of a list box or of a combo box's list. Indices are 0-based; -1 means no item.
@@ -26,6 +28,10 @@ class ListControl {
 // the geometry it is given and reads back exactly that.
 class FileList : public ListControl {
  public:
+  // Appends `items` at the end, in their order, as one change: a folder of 100,000 files reaches
+  // its list at once instead of one entry at a time.
+  virtual void AddItems(PackedNames&& items) = 0;
+
   virtual bool Visible() const = 0;
   virtual void SetVisible(bool visible) = 0;
   virtual float Left() const = 0;

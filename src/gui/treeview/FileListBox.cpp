@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "gui/common/ClassicFont.h"
-#include "gui/common/TextConversion.h"
 
 namespace tavelin::gui {
 
@@ -55,11 +54,7 @@ FileListBox::FileListBox(QWidget* parent, float left, float top, float width, fl
 
 std::u16string FileListBox::List(int index) const {
   if (index < 0 || index >= model_->Count()) return {};
-  return ToU16String(model_->At(index));
-}
-
-void FileListBox::AddItem(const std::u16string& item) {
-  model_->Append(ToQString(item));
+  return std::u16string(model_->At(index));
 }
 
 void FileListBox::RemoveItem(int index) {

@@ -17,7 +17,8 @@ class FileListBox : public core::FileList {
 
   int ListCount() const override { return model_->Count(); }
   std::u16string List(int index) const override;
-  void AddItem(const std::u16string& item) override;
+  void AddItem(const std::u16string& item) override { model_->Append(item); }
+  void AddItems(core::PackedNames&& items) override { model_->AppendAll(std::move(items)); }
   // Throws std::out_of_range for an index that names no item.
   void RemoveItem(int index) override;
   void Clear() override { model_->Clear(); }

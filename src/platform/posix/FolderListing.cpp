@@ -1,8 +1,11 @@
+#include "platform/posix/FolderListing.h"
+
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/stat.h>
 
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "platform/posix/NativeNames.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -21,10 +24,14 @@ bool IsHidden(const char* name) {
 
 }  // namespace
 
-std::vector<FolderEntry> PosixFileSystem::ListFolder(const std::u16string& folder) const {
-  std::vector<FolderEntry> entries;
-  const std::unique_ptr<DIR, DirCloser> dir(::opendir(ToNativeName(folder).c_str()));
-  if (!dir) return entries;
+int ReadStatus(int dirFd, const char* name, struct stat* status) {
+  return ::fstatat(dirFd, name, status, 0);
+}
+
+void EnumerateEntries(const std::string& nativeFolder,
+                      const std::function<void(FolderEntry&&)>& take, StatusReader readStatus) {
+  const std::unique_ptr<DIR, DirCloser> dir(::opendir(nativeFolder.c_str()));
+  if (!dir) return;
   const int dirFd = ::dirfd(dir.get());
 
   // readdir gives no way to tell the end from a failure; both end the listing with what was read.
@@ -35,11 +42,21 @@ std::vector<FolderEntry> PosixFileSystem::ListFolder(const std::u16string& folde
     if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK) {
       // Links count as what they lead to; one that leads nowhere is left out.
       struct stat status {};
-      if (::fstatat(dirFd, name, &status, 0) != 0) continue;
+      if (readStatus(dirFd, name, &status) != 0) continue;
       isDirectory = S_ISDIR(status.st_mode);
     }
-    entries.push_back({FromNativeName(name), isDirectory});
+    take({FromNativeName(std::string_view(name)), isDirectory});
   }
+}
+
+void PosixFileSystem::EnumerateFolder(const std::u16string& folder,
+                                      const std::function<void(FolderEntry&&)>& take) const {
+  EnumerateEntries(ToNativeName(folder), take);
+}
+
+std::vector<FolderEntry> PosixFileSystem::ListFolder(const std::u16string& folder) const {
+  std::vector<FolderEntry> entries;
+  EnumerateFolder(folder, [&entries](FolderEntry&& entry) { entries.push_back(std::move(entry)); });
   return entries;
 }
 
