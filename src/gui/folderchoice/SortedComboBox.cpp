@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+#include <ranges>
 
 #include "gui/common/TextConversion.h"
 #include "gui/folderchoice/KeyCodes.h"
@@ -62,10 +64,14 @@ std::u16string SortedComboBox::List(int index) const {
 
 void SortedComboBox::AddItem(const std::u16string& item) {
   const QString text = ToQString(item);
-  int place = 0;
-  while (place < count() && QString::compare(itemText(place), text, Qt::CaseInsensitive) <= 0) {
-    ++place;
-  }
+  // The items are in order, so their place is found by halving: a search item by item made a
+  // recents file of 100,000 lines take minutes to load.
+  const auto places = std::views::iota(0, count());
+  const int place = static_cast<int>(
+      std::ranges::partition_point(
+          places,
+          [&](int i) { return QString::compare(itemText(i), text, Qt::CaseInsensitive) <= 0; }) -
+      places.begin());
   const int current = currentIndex();
   KeepEditField keep(*lineEdit());
   insertItem(place, text);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -81,6 +82,16 @@ mode_t ModeFor(const std::string& target) {
   return status.st_mode & 07777;
 }
 
+// The file that gets the new content: for a link, the file it leads to, as opening the link for
+// writing would reach it; the link itself stays. A link that leads nowhere is replaced.
+std::string WrittenPath(std::string path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+  const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr),
+                                                             &std::free);
+  return resolved ? std::string(resolved.get()) : path;
+}
+
 // Makes the rename itself survive a power cut. It comes after the new content is in place, so a
 // folder that cannot be synced is no failure of the replacement and goes unreported.
 void SyncFolder(const std::string& folder) {
@@ -91,7 +102,7 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 void PosixFileSystem::ReplaceFile(const std::u16string& path, const std::string& bytes) const {
-  const std::string target = ToNativeName(path);
+  const std::string target = WrittenPath(ToNativeName(path));
   const mode_t mode = ModeFor(target);
   const std::size_t slash = target.rfind('/');
   const std::string folderPrefix = slash == std::string::npos ? "" : target.substr(0, slash + 1);
