@@ -2,12 +2,13 @@
 
 #include <QPixmap>
 
+#include "gui/common/PixelArt.h"
 #include "gui/common/pictures/TavelinIcon.xpm"
 
 namespace tavelin::gui {
 
 QIcon TavelinIcon() {
-  return QIcon(QPixmap(kTavelinIcon));
+  return PixelArtIcon(QPixmap(kTavelinIcon));
 }
 
 }  // namespace tavelin::gui

@@ -77,6 +77,9 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   Place(*prompt, kLabel1);
   prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   SetColor(*prompt, QPalette::WindowText, QColor(128, 0, 0));
+  // The labels name the lists for assistive technology; a list view takes no name from a buddy.
+  prompt->setBuddy(dirs_);
+  dirs_->setAccessibleName(prompt->text());
 
   recents_ = new SortedComboBox(client);
   recents_->setObjectName(QStringLiteral("LstR"));
@@ -87,6 +90,7 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   recentsLabel->setObjectName(QStringLiteral("Label2"));
   Place(*recentsLabel, kLabel2);
   SetColor(*recentsLabel, QPalette::WindowText, QColor(0, 0, 128));
+  recentsLabel->setBuddy(recents_);
 
   // The menu bar takes its height above the client area, not out of it.
   const int side = TwipsToPixels(kClientSide);

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/common/TextConversion.h"
 
@@ -22,6 +23,15 @@ int RoundUpToStep(int length) {
   return (length + kGrowthStep - 1) / kGrowthStep * kGrowthStep;
 }
 
+QImage BlankImage(QSize logicalSize, qreal devicePixelRatio, QColor background) {
+  QImage image(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
+               static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(background);
+  return image;
+}
+
 // Without antialiasing a one-pixel pen on whole coordinates covers exactly those pixels, which
 // keeps the folder boxes and connectors crisp.
 void PreparePainter(QPainter& painter) {
@@ -29,19 +39,31 @@ void PreparePainter(QPainter& painter) {
   painter.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-}  // namespace
-
-ImageSurface::ImageSurface(QSize size, QColor background, std::function<void(const QRect&)> changed)
-    : image_(size, QImage::Format_RGB32), background_(background), changed_(std::move(changed)) {
-  image_.fill(background_);
+// Lines run through the middle of the logical pixel that holds the point, so that at any device
+// pixel ratio they cover whole logical pixels: the same ones as at a ratio of 1.
+QPointF PixelCentre(float x, float y) {
+  return {std::floor(x) + 0.5, std::floor(y) + 0.5};
 }
 
+QPen OnePixelPen(core::Color color) {
+  return QPen(ToQColor(color), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+}  // namespace
+
+ImageSurface::ImageSurface(QSize size, QColor background, std::function<void(const QRect&)> changed,
+                           qreal devicePixelRatio)
+    : image_(BlankImage(size, devicePixelRatio, background)),
+      logicalSize_(size),
+      background_(background),
+      changed_(std::move(changed)) {}
+
 void ImageSurface::Reserve(QSize size) {
-  if (size.width() <= image_.width() && size.height() <= image_.height()) return;
-  const QSize wanted(std::max(RoundUpToStep(size.width()), image_.width()),
-                     std::max(RoundUpToStep(size.height()), image_.height()));
-  QImage larger(wanted, QImage::Format_RGB32);
-  larger.fill(background_);
+  if (size.width() <= logicalSize_.width() && size.height() <= logicalSize_.height()) return;
+  const QSize wanted(std::max(RoundUpToStep(size.width()), logicalSize_.width()),
+                     std::max(RoundUpToStep(size.height()), logicalSize_.height()));
+  QImage larger = BlankImage(wanted, image_.devicePixelRatio(), background_);
+  logicalSize_ = wanted;
   QPainter painter(&larger);
   painter.drawImage(0, 0, image_);
   painter.end();
@@ -56,24 +78,22 @@ void ImageSurface::Touch(const QRectF& area) {
 }
 
 void ImageSurface::Line(float x1, float y1, float x2, float y2, core::Color color) {
-  const QLineF line(x1, y1, x2, y2);
-  Touch(QRectF(line.p1(), line.p2()).normalized());
+  Touch(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
   QPainter painter(&image_);
   PreparePainter(painter);
-  painter.setPen(QPen(ToQColor(color), 1));
-  painter.drawLine(line);
+  painter.setPen(OnePixelPen(color));
+  painter.drawLine(PixelCentre(x1, y1), PixelCentre(x2, y2));
   currentX_ = x2;
   currentY_ = y2;
 }
 
 void ImageSurface::Box(float x1, float y1, float x2, float y2, core::Color color) {
-  const QRectF box = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-  Touch(box);
+  Touch(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
   QPainter painter(&image_);
   PreparePainter(painter);
-  painter.setPen(QPen(ToQColor(color), 1));
+  painter.setPen(OnePixelPen(color));
   painter.setBrush(ToQColor(fillColor_));
-  painter.drawRect(box);
+  painter.drawRect(QRectF(PixelCentre(x1, y1), PixelCentre(x2, y2)).normalized());
   currentX_ = x2;
   currentY_ = y2;
 }
@@ -98,7 +118,7 @@ void ImageSurface::Cls() {
   image_.fill(background_);
   currentX_ = 0;
   currentY_ = 0;
-  if (changed_) changed_(image_.rect());
+  if (changed_) changed_(QRect(QPoint(0, 0), logicalSize_));
 }
 
 }  // namespace tavelin::gui

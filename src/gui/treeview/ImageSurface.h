@@ -12,10 +12,13 @@ namespace tavelin::gui {
 
 // A drawing kept in an image that outlives every repaint. The image grows to take whatever is
 // drawn beyond it, so a drawing made before its window is enlarged is there once it is.
+// Coordinates and sizes are logical pixels; the image holds `devicePixelRatio` device pixels to
+// each of them, so that lines and text are drawn at the screen's own resolution.
 class ImageSurface : public core::DrawingSurface {
  public:
-  // `changed` hears of every area drawn or erased, in image pixels.
-  ImageSurface(QSize size, QColor background, std::function<void(const QRect&)> changed);
+  // `changed` hears of every area drawn or erased, in logical pixels.
+  ImageSurface(QSize size, QColor background, std::function<void(const QRect&)> changed,
+               qreal devicePixelRatio = 1);
 
   float CurrentX() const override { return currentX_; }
   void SetCurrentX(float x) override { currentX_ = x; }
@@ -35,6 +38,8 @@ class ImageSurface : public core::DrawingSurface {
   void SetFont(const QFont& font) { font_ = font; }
 
   const QImage& Image() const { return image_; }
+  // The image's size in logical pixels.
+  QSize Size() const { return logicalSize_; }
   // Enlarges the image to at least `size`, keeping what is drawn; it never shrinks.
   void Reserve(QSize size);
 
@@ -43,6 +48,7 @@ class ImageSurface : public core::DrawingSurface {
   void Touch(const QRectF& area);
 
   QImage image_;
+  QSize logicalSize_;
   QColor background_;
   std::function<void(const QRect&)> changed_;
   float currentX_ = 0;

@@ -6,7 +6,9 @@
 
 #include "gui/common/AppIcon.h"
 #include "gui/common/ClassicFont.h"
+#include "gui/common/PixelArt.h"
 #include "gui/treeview/ButtonPictures.h"
+#include "gui/treeview/PictureButton.h"
 
 namespace tavelin::gui {
 
@@ -53,8 +55,8 @@ TreeWindow::TreeWindow() {
   setAttribute(Qt::WA_OpaquePaintEvent);
   resize(kLoadSize);
 
-  surface_ = std::make_unique<ImageSurface>(kLoadSize, background,
-                                            [this](const QRect& area) { update(area); });
+  surface_ = std::make_unique<ImageSurface>(
+      kLoadSize, background, [this](const QRect& area) { update(area); }, devicePixelRatioF());
   surface_->SetForeColor(kForeColor);
   surface_->SetFillColor(kFillColor);
   surface_->SetFont(PrintFont());
@@ -86,10 +88,10 @@ void TreeWindow::CreateStrip() {
   strip_->setAutoFillBackground(true);
 
   for (int i = 0; i < kButtonCount; ++i) {
-    auto* button = new QToolButton(strip_);
+    auto* button = new PictureButton(strip_);
     button->setGeometry(kButtonLefts[i], kButtonTop, kButtonSize, kButtonSize);
     const QPixmap picture = ButtonPicture(i);
-    button->setIcon(QIcon(picture));
+    button->setIcon(PixelArtIcon(picture));
     button->setIconSize(picture.size());
     const QString tip = QString::fromUtf8(kButtonTips[i]);
     button->setToolTip(tip);
@@ -131,8 +133,11 @@ bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
 void TreeWindow::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect area = event->rect();
-  if (!surface_->Image().rect().contains(area)) painter.fillRect(area, palette().window());
-  painter.drawImage(area.topLeft(), surface_->Image(), area);
+  if (!QRect(QPoint(0, 0), surface_->Size()).contains(area))
+    painter.fillRect(area, palette().window());
+  // Clipped rather than cut out of the image, so that no device pixel is resampled.
+  painter.setClipRect(area);
+  painter.drawImage(QPoint(0, 0), surface_->Image());
 }
 
 void TreeWindow::resizeEvent(QResizeEvent* event) {
