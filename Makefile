@@ -4,6 +4,12 @@
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_WINDOWS ?= build-windows
+BUILD_FUZZ ?= build-fuzz
+# Seconds of fuzzing in `make test`, and in `make soak` with its number of kills of a save.
+FUZZ_TIME ?= 20
+SOAK_FUZZ_TIME ?= 600
+SOAK_KILLS ?= 200
+BUILD_BENCH ?= build-bench
 WERROR ?= OFF
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
@@ -13,7 +19,7 @@ WINE ?= $(firstword $(wildcard /usr/lib/wine/wine64) wine64)
 # ANSI code page.
 WINE_ENV = WINEPREFIX=$(abspath $(BUILD_WINDOWS))/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8
 
-.PHONY: all deps build build-asan run test test-asan test-windows format clean
+.PHONY: all deps build build-asan run test test-asan test-windows build-fuzz fuzz soak bench format clean
 
 all: build
 
@@ -33,11 +39,14 @@ run: build
 	  echo "No display to show Tavelin on: run it under a virtual one with 'xvfb-run -a make run'."; \
 	  exit 1; \
 	fi
+	@# "Info" opens the help document from the folder the program was started in.
+	cp $(BUILD)/Tavelin.pdf Tavelin.pdf
 	$(BUILD)/src/app/tavelin
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
+	$(MAKE) --no-print-directory fuzz
 	$(MAKE) --no-print-directory test-windows
 
 test-asan: build-asan
@@ -65,8 +74,36 @@ test-windows: deps
 	  'ctest --output-on-failure --timeout 600 -j $(JOBS); status=$$?; \
 	   timeout 60 wineserver -w || wineserver -k; exit $$status'
 
+# Times and memory for huge folders against the file system's own pace, `tree -a` and a minimal
+# Qt program: a release build of its own, trees made and removed in a temporary folder.
+bench: deps
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_BENCH=ON -DTAVELIN_TESTS=OFF \
+	  -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target tavelin_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/tavelin_bench
+
+# The recent-folders file under libFuzzer, built with clang, AddressSanitizer and UBSan. New
+# inputs go to the build folder, the seeds in fuzz/corpus stay as they are; a finding stops the
+# run with its input written to the build folder.
+build-fuzz: deps
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTAVELIN_FUZZ=ON -DTAVELIN_GUI=OFF -DTAVELIN_TESTS=OFF -DTAVELIN_WERROR=$(WERROR)
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target recents_fuzzer
+
+fuzz: build-fuzz
+	mkdir -p $(BUILD_FUZZ)/corpus
+	$(BUILD_FUZZ)/fuzz/recents_fuzzer -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	  -artifact_prefix=$(BUILD_FUZZ)/ $(BUILD_FUZZ)/corpus fuzz/corpus/recents
+
+# What takes too long for every test run: ten minutes of fuzzing, and 200 kills of the program
+# while it saves the recent folders.
+soak: build
+	$(MAKE) --no-print-directory fuzz FUZZ_TIME=$(SOAK_FUZZ_TIME)
+	TAVELIN_KILLS=$(SOAK_KILLS) $(BUILD)/tests/hardening/hardening_tests \
+	  --gtest_filter='KillWhileSaving.*'
+
 format:
 	find src tests -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WINDOWS)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WINDOWS) $(BUILD_FUZZ)
