@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <functional>
+#include <vector>
 
 #include "core/views/DrawingSurface.h"
 
@@ -56,6 +57,16 @@ class ImageSurface : public core::DrawingSurface {
   core::Color foreColor_ = 0;
   core::Color fillColor_ = 0;
   QFont font_;
+
+  // The lines of one colour drawn since the last box, text or erase. Drawn again, such a line
+  // changes no pixel; past the folder limit the walk repeats the same two connectors for every
+  // sub-folder left, thousands of them in a large folder.
+  struct DrawnLine {
+    float x1, y1, x2, y2;
+    core::Color color;
+    bool operator==(const DrawnLine&) const = default;
+  };
+  std::vector<DrawnLine> recentLines_;
 };
 
 }  // namespace tavelin::gui

@@ -55,6 +55,36 @@ class ImageSurfaceTest : public QObject {
     QCOMPARE(CountOtherThan(Image(), {kGrey, kFill, Background()}, area), 0);
   }
 
+  void ALineDrawnAgainIsSkippedUntilSomethingElseCoversIt() {
+    int changes = 0;
+    ImageSurface surface(QSize(100, 100), Qt::white, [&](const QRect&) { ++changes; });
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    surface.Line(20.5f, 95.4f, 28, 95.4f, kOutline);
+    const QImage once = surface.Image();
+    // The connectors past the folder limit: the same two lines, over and over.
+    for (int i = 0; i < 1000; ++i) {
+      surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+      surface.Line(surface.CurrentX(), surface.CurrentY(), 28, 95.4f, kOutline);
+    }
+    QCOMPARE(changes, 2);
+    QCOMPARE(surface.Image(), once);
+    QCOMPARE(surface.CurrentX(), 28.0f);
+    QCOMPARE(surface.CurrentY(), 95.4f);
+
+    // A line of another colour across it: the grey line drawn again covers the crossing.
+    surface.Line(10, 60, 40, 60, core::Rgb(255, 0, 0));
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QCOMPARE(changes, 4);
+    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
+    QCOMPARE(surface.Image().pixel(21, 60), qRgb(255, 0, 0));
+
+    // So does a box drawn over it.
+    surface.Box(15, 50, 30, 70, kOutline);
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
+    QCOMPARE(changes, 6);
+  }
+
   void ConnectorsAreOneUnbrokenPixelPath() {
     Surface().Line(20.5f, 43, 20.5f, 95.4f, kOutline);
     QCOMPARE(Surface().CurrentX(), 20.5f);
