@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "app/Program.h"
+#include "fakes/FakeViews.h"
 #include "gui/common/QtScreen.h"
 #include "gui/common/TextConversion.h"
 #include "gui/treeview/TreeWindow.h"
@@ -16,18 +17,6 @@
 namespace tavelin::app {
 
 namespace {
-
-class RecordingMessages : public core::MessageView {
- public:
-  void ShowMessage(const std::u16string& text) override { shown.push_back(text); }
-  std::vector<std::u16string> shown;
-};
-
-class RecordingLauncher : public platform::Launcher {
- public:
-  void Start(const platform::StartRequest& request) override { started.push_back(request); }
-  std::vector<platform::StartRequest> started;
-};
 
 // The windows that keep the program running: it ends when none is left.
 int OpenWindows() {
@@ -60,8 +49,8 @@ class ProgramTest : public QObject {
   void cleanup() { QDir::setCurrent(previous_); }
 
   void TheTreeWindowOutlivesTheChooser() {
-    RecordingMessages messages;
-    RecordingLauncher launcher;
+    fakes::FakeMessages messages;
+    fakes::FakeLauncher launcher;
     gui::QtScreen screen;
     Program program(platform::NativeFileSystem(), launcher, messages, screen);
     program.Chooser().show();

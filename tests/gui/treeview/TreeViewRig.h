@@ -11,23 +11,16 @@
 #include "core/treeview/FScroll.h"
 #include "core/treeview/TreeLayoutState.h"
 #include "core/treeview/UKvel.h"
+#include "fakes/FakeViews.h"
 #include "gui/common/QtScreen.h"
 #include "gui/treeview/ScrollCompanionHost.h"
 #include "gui/treeview/TreeWindowHost.h"
 
 namespace tavelin::gui::testing {
 
-class RecordingMessages : public core::MessageView {
- public:
-  void ShowMessage(const std::u16string& text) override { shown.push_back(text); }
-  std::vector<std::u16string> shown;
-};
-
-class RecordingLauncher : public platform::Launcher {
- public:
-  void Start(const platform::StartRequest& request) override { started.push_back(request); }
-  std::vector<platform::StartRequest> started;
-};
+// What leaves the system is recorded.
+using RecordingMessages = fakes::FakeMessages;
+using RecordingLauncher = fakes::FakeLauncher;
 
 struct TreeViewRig {
   TreeViewRig();
