@@ -7,13 +7,15 @@
 #include "core/treeview/UKvel.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeViews.h"
+#include "platform/Platform.h"
 
 namespace tavelin::fakes {
 
-struct FakeTreeView {
-  explicit FakeTreeView(char16_t separator = u'\\') : fs(separator) {}
+// The tree view's core on recording views, walking the file system it is given.
+struct RecordingTreeView {
+  explicit RecordingTreeView(const platform::FileSystem& fileSystem)
+      : ukvel(layout, fileSystem, messages, fkvel, fscroll, screen) {}
 
-  FakeFileSystem fs;
   FakeTreeWindow window;
   FakeScrollCompanion companion;
   FakeMessages messages;
@@ -22,7 +24,19 @@ struct FakeTreeView {
   core::TreeLayoutState layout;
   core::FScroll fscroll{companion, window, screen};
   core::FKvel fkvel{window, fscroll, layout, launcher, messages};
-  core::UKvel ukvel{layout, fs, messages, fkvel, fscroll, screen};
+  core::UKvel ukvel;
+};
+
+// The file system exists before the views that walk it.
+struct FakeFileSystemHolder {
+  explicit FakeFileSystemHolder(char16_t separator) : fs(separator) {}
+  FakeFileSystem fs;
+};
+
+// ... on an in-memory file system.
+struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
+  explicit FakeTreeView(char16_t separator = u'\\')
+      : FakeFileSystemHolder(separator), RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes

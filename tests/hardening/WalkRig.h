@@ -6,28 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "core/treeview/FKvel.h"
-#include "core/treeview/FScroll.h"
-#include "core/treeview/TreeLayoutState.h"
-#include "core/treeview/UKvel.h"
-#include "fakes/FakeViews.h"
+#include "fakes/FakeTreeView.h"
 #include "platform/Platform.h"
 
 namespace tavelin::hardening {
 
-struct WalkRig {
-  explicit WalkRig(const platform::FileSystem& fileSystem)
-      : ukvel(layout, fileSystem, messages, fkvel, fscroll, screen) {}
-
-  fakes::FakeTreeWindow window;
-  fakes::FakeScrollCompanion companion;
-  fakes::FakeMessages messages;
-  fakes::FakeScreen screen;
-  fakes::FakeLauncher launcher;
-  core::TreeLayoutState layout;
-  core::FScroll fscroll{companion, window, screen};
-  core::FKvel fkvel{window, fscroll, layout, launcher, messages};
-  core::UKvel ukvel;
+struct WalkRig : fakes::RecordingTreeView {
+  using RecordingTreeView::RecordingTreeView;
 
   // The shown file lists of the last pass, by the folder path each was filled for.
   std::map<std::u16string, std::vector<std::u16string>> ShownLists() const {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include "core/treeview/UKvel.h"
 #include "fakes/FakeTreeView.h"
 #include "platform/posix/NativeNames.h"
 
@@ -13,11 +12,9 @@ namespace tavelin::core {
 namespace {
 
 TEST(RootWalk, WalksTheRootWithADoubledSeparator) {
-  fakes::FakeTreeView tree(u'/');
-  UKvel walk(tree.layout, platform::NativeFileSystem(), tree.messages, tree.fkvel, tree.fscroll,
-             tree.screen);
+  fakes::RecordingTreeView tree(platform::NativeFileSystem());
   tree.window.Load();
-  walk.WalkFolder(tree.window, u"/", 10, 29);
+  tree.ukvel.WalkFolder(tree.window, u"/", 10, 29);
 
   const auto names = tree.window.surface.Of(fakes::DrawCall::kPrint);
   ASSERT_GE(names.size(), 2u);

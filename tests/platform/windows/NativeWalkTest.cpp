@@ -7,11 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/treeview/FKvel.h"
-#include "core/treeview/FScroll.h"
-#include "core/treeview/TreeLayoutState.h"
-#include "core/treeview/UKvel.h"
-#include "fakes/FakeViews.h"
+#include "fakes/FakeTreeView.h"
 #include "platform/Platform.h"
 #include "platform/windows/TestFolders.h"
 #include "platform/windows/Win32.h"
@@ -26,8 +22,10 @@ using testing::Utf16;
 using testing::WriteBytes;
 using Items = std::vector<std::u16string>;
 
-class NativeWalk : public ::testing::Test {
+class NativeWalk : public ::testing::Test, protected fakes::RecordingTreeView {
  protected:
+  NativeWalk() : RecordingTreeView(NativeFileSystem()) {}
+
   void Walk(const std::u16string& path) {
     window.Load();
     ukvel.WalkFolder(window, path, 10, 29);
@@ -38,16 +36,6 @@ class NativeWalk : public ::testing::Test {
       names.push_back(call.text);
     return names;
   }
-
-  fakes::FakeTreeWindow window;
-  fakes::FakeScrollCompanion companion;
-  fakes::FakeMessages messages;
-  fakes::FakeScreen screen;
-  fakes::FakeLauncher launcher;
-  core::TreeLayoutState layout;
-  core::FScroll fscroll{companion, window, screen};
-  core::FKvel fkvel{window, fscroll, layout, launcher, messages};
-  core::UKvel ukvel{layout, NativeFileSystem(), messages, fkvel, fscroll, screen};
 };
 
 // The root of a drive that holds nothing else, named by TAVELIN_TEST_DRIVE (such as "T:");
