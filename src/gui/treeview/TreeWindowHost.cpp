@@ -7,8 +7,17 @@
 #include "core/treeview/FKvel.h"
 #include "gui/common/TextConversion.h"
 #include "gui/common/Twips.h"
+#include "gui/common/WindowExposure.h"
 
 namespace tavelin::gui {
+
+namespace {
+
+// How long a pass waits for the window system to show a freshly loaded tree window: far more
+// than a window manager at work needs, and no hang where none ever answers.
+constexpr std::chrono::milliseconds kFrameWait(2000);
+
+}  // namespace
 
 TreeWindowHost::~TreeWindowHost() {
   delete window_;
@@ -65,8 +74,9 @@ void TreeWindowHost::Show() {
   TreeWindow& window = Require();
   if (!shownSinceLoad_) {
     shownSinceLoad_ = true;
-    // Where the platform knows the frame only for a created window, this gets it measured.
-    window.winId();
+    // The window is centred by its outer frame, which a window manager gives it only once it is
+    // on the screen; every size and place read later is that frame's too.
+    ShowAndWaitUntilExposed(window, kFrameWait);
     const QRect screen = window.screen()->geometry();
     const QSize frame = window.frameGeometry().size();
     window.move(screen.x() + (screen.width() - frame.width()) / 2,
