@@ -111,6 +111,7 @@ class FramedPlacementTest : public QObject {
     QFETCH(bool, limitMessage);
     const QString folder = root_.filePath(QStringLiteral("arbre%1").arg(subFolders));
     MakeTree(folder, subFolders);
+    if (QTest::currentTestFailed()) return;
 
     fakes::FakeLauncher launcher;
     gui::QtMessageView messages;
