@@ -76,10 +76,15 @@ Framed Measure(const QWidget& window) {
   return framed;
 }
 
-void MakeTree(const QString& root, int subFolders) {
+// `subFolders` empty sub-folders, the first of them named `firstName` when it is given.
+void MakeTree(const QString& root, int subFolders, const QString& firstName) {
   QVERIFY(QDir().mkpath(root));
-  for (int i = 0; i < subFolders; ++i)
-    QVERIFY(QDir(root).mkdir(QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'))));
+  for (int i = 0; i < subFolders; ++i) {
+    const QString name = i == 0 && !firstName.isEmpty()
+                             ? firstName
+                             : QStringLiteral("d%1").arg(i, 2, 10, QLatin1Char('0'));
+    QVERIFY(QDir(root).mkdir(name));
+  }
 }
 
 }  // namespace
@@ -100,17 +105,20 @@ class FramedPlacementTest : public QObject {
 
   void PlacesTheOuterFrame_data() {
     QTest::addColumn<int>("subFolders");
+    QTest::addColumn<QString>("firstName");
     QTest::addColumn<bool>("limitMessage");
-    QTest::newRow("fitting tree, 41 folders") << 40 << false;
-    QTest::newRow("tall tree, 50 folders") << 49 << false;
-    QTest::newRow("tall tree, 56 folders, cut after the message") << 55 << true;
+    QTest::newRow("fitting tree, 41 folders") << 40 << QString() << false;
+    QTest::newRow("fitting tree, widened by a long name") << 40 << QString(60, u'W') << false;
+    QTest::newRow("tall tree, 50 folders") << 49 << QString() << false;
+    QTest::newRow("tall tree, 56 folders, cut after the message") << 55 << QString() << true;
   }
 
   void PlacesTheOuterFrame() {
     QFETCH(int, subFolders);
+    QFETCH(QString, firstName);
     QFETCH(bool, limitMessage);
-    const QString folder = root_.filePath(QStringLiteral("arbre%1").arg(subFolders));
-    MakeTree(folder, subFolders);
+    const QString folder = root_.filePath(QStringLiteral("arbre%1").arg(++trees_));
+    MakeTree(folder, subFolders, firstName);
     if (QTest::currentTestFailed()) return;
 
     fakes::FakeLauncher launcher;
@@ -146,7 +154,8 @@ class FramedPlacementTest : public QObject {
       QCOMPARE(nextY, 29.0 + 16 * std::min(subFolders + 1, 50));
       const double drawingHeight = nextY + kMarginPixels;
 
-      // The window manager carries the requests out on its own time.
+      // The window manager carries the requests out on its own time, and Qt hears of them later.
+      gui::TreeWindowHost& host = program.TreeWindow();
       Framed framed;
       double outerHeight = 0;
       double expectedTop = 0;
@@ -155,7 +164,8 @@ class FramedPlacementTest : public QObject {
         outerHeight = drawingHeight + framed.frame.top() + framed.frame.bottom();
         expectedTop = outerHeight < kScreenHeight ? (kScreenHeight - outerHeight) / 2 : 0;
         return framed.valid && std::abs(framed.client.height() - drawingHeight) <= 1 &&
-               std::abs(framed.OuterTop() - expectedTop) <= 1;
+               std::abs(framed.OuterTop() - expectedTop) <= 1 &&
+               std::abs(host.Top() / 15 - framed.OuterTop()) <= 1;
       };
       const bool inPlace = QTest::qWaitFor(settled, 3000);
       const QString figures =
@@ -168,20 +178,32 @@ class FramedPlacementTest : public QObject {
               .arg(outerHeight, 0, 'f', 1)
               .arg(framed.OuterTop())
               .arg(expectedTop, 0, 'f', 1)
-              .arg(framed.OuterLeft());
+              .arg(framed.OuterLeft()) +
+          QStringLiteral("; the program reads left %1, top %2, height %3")
+              .arg(host.Left() / 15)
+              .arg(host.Top() / 15)
+              .arg(host.Height() / 15);
       qInfo("%s", qPrintable(figures));
       QVERIFY2(inPlace, qPrintable(figures));
       QVERIFY2(!framed.frame.isNull(), qPrintable(where));
-      // Nothing moves the window sideways after the centring of its load size.
+      // What the program reads is the outer frame too.
+      QVERIFY2(std::abs(host.Left() / 15 - framed.OuterLeft()) <= 1, qPrintable(figures));
+      QVERIFY2(std::abs(host.Height() / 15 - framed.OuterHeight()) <= 1, qPrintable(figures));
+      // Nothing moves the window sideways after the centring of its load size, and only a tree
+      // wider than that size widens it.
       const int loadWidth = kLoadWidth + framed.frame.left() + framed.frame.right();
       QVERIFY2(std::abs(framed.OuterLeft() - (kScreenWidth - loadWidth) / 2.0) <= 1,
                qPrintable(where));
-
-      // What the program reads is the outer frame too.
-      gui::TreeWindowHost& host = program.TreeWindow();
-      QVERIFY(std::abs(host.Top() / 15 - framed.OuterTop()) <= 1);
-      QVERIFY(std::abs(host.Left() / 15 - framed.OuterLeft()) <= 1);
-      QVERIFY(std::abs(host.Height() / 15 - framed.OuterHeight()) <= 1);
+      const double maxRight = program.Layout().MaxRight;
+      QCOMPARE(maxRight > kLoadWidth, !firstName.isEmpty());
+      const double drawingWidth = maxRight > kLoadWidth ? maxRight + kMarginPixels : kLoadWidth;
+      const QString widths = QStringLiteral("%1: MaxRight %2, drawing width %3 (%4)")
+                                 .arg(where)
+                                 .arg(maxRight)
+                                 .arg(framed.client.width())
+                                 .arg(drawingWidth, 0, 'f', 1);
+      qInfo("%s", qPrintable(widths));
+      QVERIFY2(std::abs(framed.client.width() - drawingWidth) <= 1, qPrintable(widths));
 
       QWidget* companion = program.Companion().Window();
       if (outerHeight < kScreenHeight) {
@@ -204,6 +226,7 @@ class FramedPlacementTest : public QObject {
  private:
   QTemporaryDir root_;
   QString previous_;
+  int trees_ = 0;
 };
 
 }  // namespace tavelin::app
