@@ -43,6 +43,8 @@ run: build
 	cp $(BUILD)/Tavelin.pdf Tavelin.pdf
 	$(BUILD)/src/app/tavelin
 
+# The Qt tests run offscreen, except the one that needs a window manager's frames: it brings its
+# own virtual X screen with openbox (tests/gui/framed).
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 	$(MAKE) --no-print-directory test-asan
