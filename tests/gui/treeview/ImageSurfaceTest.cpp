@@ -1,21 +1,17 @@
 #include <QtTest>
 
-#include "Pixels.h"
+#include "gui/TreeViewRig.h"
 #include "gui/treeview/TreeWindow.h"
 
 namespace tavelin::gui {
 
 using testing::CountOtherThan;
 using testing::ExtentOf;
-
-namespace {
+using testing::kFill;
+using testing::kGrey;
+using testing::kNavy;
 
 constexpr core::Color kOutline = core::Rgb(192, 192, 192);
-const QRgb kGrey = qRgb(192, 192, 192);
-const QRgb kFill = qRgb(255, 255, 128);
-const QRgb kNavy = qRgb(0, 0, 128);
-
-}  // namespace
 
 // The tree window's own surface, with the window's colours and font.
 class ImageSurfaceTest : public QObject {
@@ -34,13 +30,11 @@ class ImageSurfaceTest : public QObject {
 
   void BoxHasACrispOutlineAndAFilledInside() {
     Surface().Box(10, 29, 31, 43, kOutline);
-    QCOMPARE(Surface().CurrentX(), 31.0f);
-    QCOMPARE(Surface().CurrentY(), 43.0f);
+    QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(31, 43));
     const QRect box(QPoint(10, 29), QPoint(31, 43));
-    const QRect inside = box.adjusted(1, 1, -1, -1);
     QCOMPARE(ExtentOf(Image(), kGrey, Image().rect()), box);
-    QCOMPARE(ExtentOf(Image(), kFill, Image().rect()), inside);
-    QCOMPARE(CountOtherThan(Image(), {kFill}, inside), 0);
+    QCOMPARE(ExtentOf(Image(), kFill, Image().rect()), box.adjusted(1, 1, -1, -1));
+    QCOMPARE(CountOtherThan(Image(), {kFill}, box.adjusted(1, 1, -1, -1)), 0);
     QCOMPARE(CountOtherThan(Image(), {Background()}, box.adjusted(-2, -2, 2, 2)),
              box.width() * box.height());
 
@@ -49,10 +43,19 @@ class ImageSurfaceTest : public QObject {
     QCOMPARE(Surface().CurrentY(), 102.4f);
     const QRect area(25, 80, 35, 30);
     const QRect outline = ExtentOf(Image(), kGrey, area);
-    QCOMPARE(outline.size(), QSize(22, 15));
-    QCOMPARE(outline.left(), 30);
+    QCOMPARE(outline, QRect(30, outline.top(), 22, 15));
     QCOMPARE(ExtentOf(Image(), kFill, area), outline.adjusted(1, 1, -1, -1));
     QCOMPARE(CountOtherThan(Image(), {kGrey, kFill, Background()}, area), 0);
+  }
+
+  void ConnectorsAreOneUnbrokenPixelPath() {
+    Surface().Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    Surface().Line(Surface().CurrentX(), Surface().CurrentY(), 28, Surface().CurrentY(), kOutline);
+    QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(28, 95.4f));
+    // Down column 20, turning at row 95 to end at column 28.
+    QCOMPARE(ExtentOf(Image(), kGrey, QRect(20, 0, 1, 120)), QRect(QPoint(20, 43), QPoint(20, 95)));
+    QCOMPARE(ExtentOf(Image(), kGrey, QRect(0, 95, 60, 1)), QRect(QPoint(20, 95), QPoint(28, 95)));
+    QCOMPARE(CountOtherThan(Image(), {Background()}, QRect(0, 0, 60, 120)), 53 + 8);
   }
 
   void ALineDrawnAgainIsSkippedUntilSomethingElseCoversIt() {
@@ -68,58 +71,37 @@ class ImageSurfaceTest : public QObject {
     }
     QCOMPARE(changes, 2);
     QCOMPARE(surface.Image(), once);
-    QCOMPARE(surface.CurrentX(), 28.0f);
-    QCOMPARE(surface.CurrentY(), 95.4f);
+    QCOMPARE(QPointF(surface.CurrentX(), surface.CurrentY()), QPointF(28, 95.4f));
 
-    // A line of another colour across it: the grey line drawn again covers the crossing.
+    // A line of another colour across it, or a box over it: the grey line drawn again covers it.
     surface.Line(10, 60, 40, 60, core::Rgb(255, 0, 0));
     surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
     QCOMPARE(changes, 4);
     QCOMPARE(surface.Image().pixel(20, 60), kGrey);
     QCOMPARE(surface.Image().pixel(21, 60), qRgb(255, 0, 0));
-
-    // So does a box drawn over it.
     surface.Box(15, 50, 30, 70, kOutline);
     surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
-    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
     QCOMPARE(changes, 6);
+    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
   }
 
-  void ConnectorsAreOneUnbrokenPixelPath() {
-    Surface().Line(20.5f, 43, 20.5f, 95.4f, kOutline);
-    QCOMPARE(Surface().CurrentX(), 20.5f);
-    QCOMPARE(Surface().CurrentY(), 95.4f);
-    Surface().Line(Surface().CurrentX(), Surface().CurrentY(), 28, Surface().CurrentY(), kOutline);
-    QCOMPARE(Surface().CurrentX(), 28.0f);
-    QCOMPARE(Surface().CurrentY(), 95.4f);
-
-    // Down column 20, turning at row 95 to end at column 28.
-    QCOMPARE(ExtentOf(Image(), kGrey, QRect(20, 0, 1, 120)), QRect(QPoint(20, 43), QPoint(20, 95)));
-    QCOMPARE(ExtentOf(Image(), kGrey, QRect(0, 95, 60, 1)), QRect(QPoint(20, 95), QPoint(28, 95)));
-    QCOMPARE(CountOtherThan(Image(), {Background()}, QRect(0, 0, 60, 120)), 53 + 8);
-  }
-
-  void PrintWritesInDarkBlueAndMovesOnByTheAdvance() {
+  void PrintWritesCrispDarkBlueAndMovesOnByTheAdvance() {
     Surface().SetCurrentY(29);
     Surface().SetCurrentX(14);
     Surface().Print(u"Arrel");
     const float end = Surface().CurrentX();
     QCOMPARE(Surface().CurrentY(), 29.0f);
-
     const QRect row(0, 29, 304, QFontMetrics(Surface().Font()).height());
     const QRect ink = ExtentOf(Image(), kNavy, Image().rect());
     QVERIFY(row.contains(ink));
     QVERIFY2(ink.left() >= 14 && ink.left() <= 16, qPrintable(QString::number(ink.left())));
     // The advance ends just behind the ink, leaving at most the letter spacing.
     QVERIFY2(end >= ink.right() + 1 && end <= ink.right() + 4, qPrintable(QString::number(end)));
-    // Crisp text: every pixel is ink or background.
     QCOMPARE(CountOtherThan(Image(), {kNavy, Background()}, row), 0);
 
-    // Printing on continues behind the text, on the same row.
     Surface().Print(u"i");
     const QRect more = ExtentOf(Image(), kNavy, QRect(ink.right() + 1, 29, 40, row.height()));
     QVERIFY(more.left() >= qFloor(end) && more.right() < Surface().CurrentX() + 1);
-    QCOMPARE(Surface().CurrentY(), 29.0f);
   }
 
   void DrawingBeyondTheImageGrowsItAndClsErasesEverything() {
@@ -128,23 +110,18 @@ class ImageSurfaceTest : public QObject {
     surface.SetFillColor(core::Rgb(255, 255, 128));
     surface.Box(10, 29, 31, 43, kOutline);
     surface.Box(400, 300, 421, 314, kOutline);
-    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
-    QVERIFY(surface.Image().width() > 421 && surface.Image().height() > 314);
     QCOMPARE(surface.Image().pixel(10, 29), kGrey);
     QCOMPARE(surface.Image().pixel(421, 314), kGrey);
     QCOMPARE(surface.Image().pixel(411, 307), kFill);
     QCOMPARE(surface.Image().pixel(200, 200), qRgb(255, 255, 255));
     // The window hears of every area to repaint.
-    QCOMPARE(changed.size(), 3);
+    QCOMPARE(changed.size(), 2);
     QVERIFY(changed[0].contains(QRect(QPoint(10, 29), QPoint(31, 43))));
     QVERIFY(changed[1].contains(QRect(QPoint(400, 300), QPoint(421, 314))));
-    QVERIFY(changed[2].contains(QRect(QPoint(20, 43), QPoint(20, 95))));
 
     surface.Cls();
-    QCOMPARE(ExtentOf(surface.Image(), qRgb(255, 255, 255), surface.Image().rect()),
-             surface.Image().rect());
-    QCOMPARE(surface.CurrentX(), 0.0f);
-    QCOMPARE(surface.CurrentY(), 0.0f);
+    QCOMPARE(CountOtherThan(surface.Image(), {qRgb(255, 255, 255)}, surface.Image().rect()), 0);
+    QCOMPARE(QPointF(surface.CurrentX(), surface.CurrentY()), QPointF(0, 0));
     QCOMPARE(changed.last(), surface.Image().rect());
   }
 };

@@ -4,14 +4,11 @@
 #include <QtTest>
 #include <cmath>
 
-#include "TreeViewRig.h"
-#include "gui/common/TextConversion.h"
+#include "gui/TreeViewRig.h"
 
 namespace tavelin::gui {
 
-using testing::FlushDeletes;
-using testing::MakeFolder;
-using testing::TreeViewRig;
+using namespace testing;
 
 class ScrollCompanionTest : public QObject {
   Q_OBJECT
@@ -22,7 +19,6 @@ class ScrollCompanionTest : public QObject {
   static int ScreenHeight() { return QGuiApplication::primaryScreen()->geometry().height(); }
   ScrollCompanion& Companion() { return *rig_->companion.Window(); }
   QScrollBar& Bar() { return Companion().ScrllFrm(); }
-  TreeWindow& Window() { return *rig_->window.Window(); }
 
   // The tree window shown 3000 twips from the top, then the companion loaded beside it.
   void LoadBesideTheTree() {
@@ -38,20 +34,10 @@ class ScrollCompanionTest : public QObject {
 
   void LoadsHiddenAsANarrowBarWithoutTitle() {
     rig_->companion.Load();
-    ScrollCompanion& companion = Companion();
-    QVERIFY(!companion.isVisible());
-    QVERIFY(companion.isWindow());
-    QVERIFY(companion.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(companion.size(), QSize(9, 254));
+    QVERIFY(!Companion().isVisible());
+    QCOMPARE(Companion().size(), QSize(9, 254));
     QCOMPARE(rig_->companion.Height(), 3810.0f);
-    QCOMPARE(companion.palette().color(QPalette::Window), QColor(255, 224, 192));
-    QVERIFY(companion.autoFillBackground());
-
-    QCOMPARE(Bar().parentWidget(), &companion);
-    QCOMPARE(Bar().orientation(), Qt::Vertical);
     QCOMPARE(Bar().geometry(), QRect(0, 0, 12, 257));
-    QCOMPARE(Bar().singleStep(), 100);
-    QCOMPARE(Bar().pageStep(), 1000);
     QCOMPARE(rig_->companion.Value(), 0);
   }
 
@@ -78,7 +64,6 @@ class ScrollCompanionTest : public QObject {
     Bar().setSliderPosition(-2000);
     QCOMPARE(rig_->window.Top(), 4995.0f);
     Bar().setSliderDown(false);
-    QCOMPARE(rig_->companion.Value(), -2000);
     QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
   }
 
@@ -100,18 +85,19 @@ class ScrollCompanionTest : public QObject {
     QVERIFY(Companion().isVisible());
     const long top = std::lround((ScreenHeight() - 254) / 2.0);
     QCOMPARE(Companion().frameGeometry().top(), top);
-    QCOMPARE(Companion().frameGeometry().left(), Window().frameGeometry().left() - 40);
+    QCOMPARE(Companion().frameGeometry().left(), rig_->Window().frameGeometry().left() - 40);
     QCOMPARE(Bar().maximum(), ScreenHeight() * 15 / 2);
     QCOMPARE(Bar().minimum(), -ScreenHeight() * 15 / 2);
 
-    // A tree that fits leaves the companion where it is.
+    // A tree that fits is centred again and leaves the companion where it is.
     rig_->ukvel.ShowTree(ToU16String(low));
     QVERIFY(Companion().isVisible());
     QCOMPARE(Companion().frameGeometry().top(), top);
-    QVERIFY(rig_->window.Top() > 0);
+    QCOMPARE(rig_->window.Top(),
+             std::lround((ScreenHeight() - rig_->window.Height() / 15) / 2.0) * 15.0f);
   }
 
-  void ClosingTheCompanionUnloadsOnlyIt() {
+  void ClosingTheCompanionUnloadsOnlyItAndItComesBackAfresh() {
     LoadBesideTheTree();
     Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
     QPointer<ScrollCompanion> companion = &Companion();
@@ -120,8 +106,6 @@ class ScrollCompanionTest : public QObject {
     QVERIFY(rig_->window.Loaded());
     FlushDeletes();
     QVERIFY(companion.isNull());
-
-    // Loaded again, it starts afresh.
     rig_->fscroll.SetVisible(true);
     QCOMPARE(rig_->companion.Value(), 0);
   }

@@ -1,14 +1,15 @@
+#include <QAccessible>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 
-#include "TreeViewRig.h"
+#include "gui/TreeViewRig.h"
 
 namespace tavelin::gui {
 
-using testing::FlushDeletes;
-using testing::TreeViewRig;
+using namespace testing;
 
 class TreeWindowTest : public QObject {
   Q_OBJECT
@@ -16,8 +17,9 @@ class TreeWindowTest : public QObject {
  private:
   std::unique_ptr<TreeViewRig> rig_;
 
-  TreeWindow& Window() { return *rig_->window.Window(); }
-  FileListBox& List(int index) { return Window().Lst(index); }
+  TreeWindow& Window() { return rig_->Window(); }
+  FileListBox& List(int index) { return rig_->List(index); }
+  int FrameHeight() { return Window().frameGeometry().height() - Window().height(); }
 
   void ShowWindow(bool active = false) {
     rig_->fkvel.Show();
@@ -27,34 +29,12 @@ class TreeWindowTest : public QObject {
 
   // Fills Lst(index) with entries "<index>-0", "<index>-1"... and shows it 69 pixels high.
   void PlaceList(int index, float top, int entries) {
-    FileListBox& list = List(index);
-    for (int i = 0; i < entries; ++i) {
-      list.AddItem(QStringLiteral("%1-%2").arg(index).arg(i).toStdU16String());
-    }
-    list.SetLeft(30);
-    list.SetTop(top);
-    list.SetHeight(69);
-    list.SetVisible(true);
-  }
-
-  QPoint RowCentre(int index, int row) {
-    QListView& view = List(index).Widget();
-    return view.visualRect(view.model()->index(row, 0)).center();
-  }
-
-  void PressRow(int index, int row, Qt::MouseButton button = Qt::LeftButton,
-                Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* viewport = List(index).Widget().viewport();
-    QTest::mousePress(viewport, button, modifiers, RowCentre(index, row));
-    QTest::mouseRelease(viewport, button, modifiers, RowCentre(index, row));
-  }
-
-  // As the user makes it: a press and release, then the second press, which arrives as the
-  // double click, and its release.
-  void DoubleClickRow(int index, int row, Qt::MouseButton button) {
-    PressRow(index, row, button);
-    QTest::mouseDClick(List(index).Widget().viewport(), button, {}, RowCentre(index, row));
-    QTest::mouseRelease(List(index).Widget().viewport(), button, {}, RowCentre(index, row));
+    for (int i = 0; i < entries; ++i)
+      List(index).AddItem(QStringLiteral("%1-%2").arg(index).arg(i).toStdU16String());
+    List(index).SetLeft(30);
+    List(index).SetTop(top);
+    List(index).SetHeight(69);
+    List(index).SetVisible(true);
   }
 
   QPoint CentredFrameTopLeft() {
@@ -71,72 +51,64 @@ class TreeWindowTest : public QObject {
   void cleanup() { rig_.reset(); }
 
   void LoadsHiddenInItsLoadState() {
-    TreeWindow& window = Window();
-    QVERIFY(!window.isVisible());
-    QCOMPARE(window.windowTitle(), QStringLiteral("CARPETA"));
-    QCOMPARE(rig_->window.ScaleWidth(), 304.0f);
-    QCOMPARE(rig_->window.ScaleHeight(), 202.0f);
-    QCOMPARE(window.palette().color(QPalette::Window), window.palette().color(QPalette::Button));
-
-    QCOMPARE(window.PBts().geometry(), QRect(0, 0, 305, 25));
+    QVERIFY(!Window().isVisible());
+    QCOMPARE(QSizeF(rig_->window.ScaleWidth(), rig_->window.ScaleHeight()), QSizeF(304, 202));
+    QCOMPARE(Window().PBts().geometry(), QRect(0, 0, 305, 25));
     QCOMPARE(rig_->window.PBtsHeight(), 25.0f);
-    QCOMPARE(window.PBts().palette().color(QPalette::Window), QColor(192, 192, 255));
-    const QStringList tips = {"Bloc de Notes", "WordPad", "Executa", "Paint", "Mira carpeta"};
-    for (int i = 0; i < 5; ++i) {
-      QToolButton& button = window.Bt(i);
+    // The strip reads its buttons out in their order on the screen.
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(&Window().PBts());
+    QCOMPARE(strip->childCount(), TreeWindow::kButtonCount);
+    for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
+      QToolButton& button = Window().Bt(i);
       QCOMPARE(button.geometry(), QRect(24 + 24 * i, 4, 16, 16));
-      QCOMPARE(button.toolTip(), tips[i]);
-      QCOMPARE(button.accessibleName(), tips[i]);
-      QVERIFY(button.text().isEmpty());
       QCOMPARE(button.iconSize(), i == 3 ? QSize(15, 17) : QSize(13, 15));
+      QCOMPARE(strip->child(i)->role(), QAccessible::Button);
+      QCOMPARE(strip->child(i)->text(QAccessible::Name), button.toolTip());
     }
-
     for (int i = 0; i < core::kFileListCount; ++i) {
       QCOMPARE(List(i).Widget().geometry(), QRect(i == 0 ? 144 : 152, 48, 137, 15));
       QVERIFY(!List(i).Visible());
     }
   }
 
-  void TabRunsThroughTheListsThenTheButtons() {
-    for (int i = 0; i < core::kFileListCount; ++i)
-      List(i).SetVisible(true);
+  void TabPassesOnlyTheShownListsThenTheButtonsAndShiftTabGoesBack() {
+    for (int index : {3, 7, 12})
+      List(index).SetVisible(true);
     ShowWindow(true);
-    List(0).Widget().setFocus();
-    for (int i = 1; i < core::kFileListCount; ++i) {
+    List(3).Widget().setFocus();
+    QList<QWidget*> expected = {&List(7).Widget(), &List(12).Widget()};
+    for (int i = 0; i < TreeWindow::kButtonCount; ++i)
+      expected.append(&Window().Bt(i));
+    expected.append(&List(3).Widget());
+    for (QWidget* next : expected) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QCOMPARE(QApplication::focusWidget(), &List(i).Widget());
+      QCOMPARE(QApplication::focusWidget(), next);
     }
-    for (int i = 0; i < 5; ++i) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QCOMPARE(QApplication::focusWidget(), &Window().Bt(i));
-    }
+    Window().Bt(0).setFocus();
+    QTest::keyClick(&Window().Bt(0), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), &List(12).Widget());
   }
 
-  void FirstShowCentresAndNothingMovesTheLeftEdgeAfterwards() {
+  void FirstShowCentresAndSizesAreTheFrameInTwips() {
     ShowWindow();
     const QPoint centred = CentredFrameTopLeft();
     QCOMPARE(Window().frameGeometry().topLeft(), centred);
-    QCOMPARE(rig_->window.Left(), centred.x() * 15.0f);
-    QCOMPARE(rig_->window.Top(), centred.y() * 15.0f);
+    QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred * 15));
 
     // Sizes are the outer frame in twips, at whole pixels; the client gets what the frame leaves.
     const int frameW = Window().frameGeometry().width() - Window().width();
-    const int frameH = Window().frameGeometry().height() - Window().height();
     rig_->window.SetHeight(3007);  // 200.47 pixels
     QCOMPARE(rig_->window.Height(), 3000.0f);
-    QCOMPARE(rig_->window.ScaleHeight(), 200.0f - frameH);
+    QCOMPARE(rig_->window.ScaleHeight(), 200.0f - FrameHeight());
     rig_->window.SetWidth(9000);
     QCOMPARE(rig_->window.Width(), 9000.0f);
     QCOMPARE(rig_->window.ScaleWidth(), 600.0f - frameW);
     rig_->window.SetTop(450);
     QCOMPARE(rig_->window.Top(), 450.0f);
-    QCOMPARE(Window().PBts().width(), 305);
 
     // A later Show leaves the window where it is.
     rig_->fkvel.Show();
-    QCOMPARE(rig_->window.Top(), 450.0f);
-    QCOMPARE(rig_->window.Left(), centred.x() * 15.0f);
-
+    QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred.x() * 15, 450));
     rig_->window.SetCaption(u"/tmp/Lletres [*] i més");
     QCOMPARE(Window().windowHandle()->title(), QStringLiteral("/tmp/Lletres [*] i més"));
   }
@@ -144,9 +116,8 @@ class TreeWindowTest : public QObject {
   void UnloadDiscardsTheWindowAndTheNextLoadIsFresh() {
     ShowWindow();
     PlaceList(7, 45, 2);
-    PressRow(7, 1);
+    PressRow(List(7).Widget(), 1);
     rig_->window.Surface().Box(10, 29, 31, 43, core::Rgb(192, 192, 192));
-    rig_->window.SetCaption(u"/arrel");
     rig_->window.SetHeight(6000);
     rig_->window.SetTop(0);
     QPointer<TreeWindow> old = &Window();
@@ -159,7 +130,6 @@ class TreeWindowTest : public QObject {
     QVERIFY(old.isNull());
 
     ShowWindow();
-    QCOMPARE(Window().windowTitle(), QStringLiteral("CARPETA"));
     QCOMPARE(Window().size(), QSize(304, 202));
     QCOMPARE(Window().frameGeometry().topLeft(), CentredFrameTopLeft());
     QCOMPARE(List(7).ListCount(), 0);
@@ -189,7 +159,7 @@ class TreeWindowTest : public QObject {
     List(3).SetListIndex(1);
     List(12).SetListIndex(2);
 
-    PressRow(7, 2, button, modifiers);
+    PressRow(List(7).Widget(), 2, button, modifiers);
     QCOMPARE(rig_->fkvel.ActiveList, 7);
     QCOMPARE(List(7).ListIndex(), 2);
     QCOMPARE(List(3).ListIndex(), -1);
@@ -201,7 +171,7 @@ class TreeWindowTest : public QObject {
     QCOMPARE(rig_->fkvel.ActiveList, 12);
     QCOMPARE(List(3).ListIndex(), -1);
     QCOMPARE(List(7).ListIndex(), -1);
-    QVERIFY(rig_->launcher.started.empty());
+    QVERIFY(rig_->recorded.started.empty());
   }
 
   void KeyboardSelectionLeavesTheActiveListAlone() {
@@ -225,19 +195,20 @@ class TreeWindowTest : public QObject {
     ShowWindow();
     // No list pressed yet: the folder tool has no folder to open.
     QTest::mouseClick(&Window().Bt(4), Qt::LeftButton);
-    QVERIFY(rig_->launcher.started.empty());
+    QVERIFY(rig_->recorded.started.empty());
 
-    PressRow(3, 0);
-    DoubleClickRow(7, 2, Qt::LeftButton);
-    DoubleClickRow(7, 1, Qt::RightButton);  // only the left button double-clicks
+    PressRow(List(3).Widget(), 0);
+    DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 2));
+    // Only the left button double-clicks.
+    DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 1), Qt::RightButton);
     for (int i : {0, 3, 4})
       QTest::mouseClick(&Window().Bt(i), Qt::LeftButton);
-    const auto& started = rig_->launcher.started;
-    QCOMPARE(started.size(), 4u);
-    QCOMPARE(started[0].commandLine, u"Notepad.exe /arrel/B/7-2");
-    QCOMPARE(started[1].commandLine, u"Notepad.exe /arrel/B/7-1");
-    QCOMPARE(started[2].commandLine, u"mspaint.exe /arrel/B/7-1");
-    QCOMPARE(started[3].commandLine, u"marbek.exe /arrel/B/");
+    std::vector<std::u16string> lines;
+    for (const platform::StartRequest& start : rig_->recorded.started)
+      lines.push_back(start.commandLine);
+    QCOMPARE(lines,
+             (std::vector<std::u16string>{u"Notepad.exe /arrel/B/7-2", u"Notepad.exe /arrel/B/7-1",
+                                          u"mspaint.exe /arrel/B/7-1", u"marbek.exe /arrel/B/"}));
   }
 
   void ClosingTheWindowUnloadsItWithTheCompanion() {
@@ -245,19 +216,11 @@ class TreeWindowTest : public QObject {
     rig_->fscroll.SetVisible(true);
     QPointer<TreeWindow> window = &Window();
     QPointer<ScrollCompanion> companion = rig_->companion.Window();
-
     QVERIFY(window->close());
     QVERIFY(!rig_->window.Loaded());
     QVERIFY(!rig_->companion.Loaded());
     FlushDeletes();
-    QVERIFY(window.isNull());
-    QVERIFY(companion.isNull());
-
-    // Without a companion, closing leaves none behind.
-    ShowWindow();
-    QVERIFY(Window().close());
-    QVERIFY(!rig_->window.Loaded());
-    QVERIFY(!rig_->companion.Loaded());
+    QVERIFY(window.isNull() && companion.isNull());
   }
 
   void DrawingSurvivesEnlargingCoveringAndUncovering() {
@@ -283,8 +246,60 @@ class TreeWindowTest : public QObject {
 
     const QImage after = Window().grab().toImage();
     QCOMPARE(after.copy(0, 0, 304, 202), before);
-    QCOMPARE(after.pixel(30, 250), qRgb(192, 192, 192));
-    QCOMPARE(after.pixel(40, 257), qRgb(255, 255, 128));
+    QCOMPARE(after.pixel(30, 250), kGrey);
+    QCOMPARE(after.pixel(40, 257), kFill);
+  }
+
+  // The display pass on a real folder, with the real frame: three files and two sub-folders,
+  // A empty and B with one file; then a smaller tree in its place.
+  void DrawsARealFolderAndSizesTheWindowToIt() {
+    QTemporaryDir temp;
+    const QString root = temp.filePath(QStringLiteral("Arrel"));
+    MakeFolder(root, {"un.txt", "dos.txt", "tres.txt"});
+    MakeFolder(root + "/A", {});
+    MakeFolder(root + "/B", {"b.txt"});
+    rig_->ukvel.ShowTree(ToU16String(root));
+
+    QVERIFY(Window().isVisible());
+    QCOMPARE(Window().windowHandle()->title(), root);
+    QCOMPARE(List(1).ListCount(), 3);
+    QCOMPARE(List(1).Widget().geometry(), QRect(30, 45, 137, 41));
+    // A and B come in the file system's order.
+    const bool aFirst = !List(2).Visible();
+    FileListBox& ofB = List(aFirst ? 3 : 2);
+    QCOMPARE(EntriesOf(ofB), QStringList{"b.txt"});
+    QCOMPARE(ofB.Top(), aFirst ? 120.4f : 104.4f);
+    for (int i = 0; i < core::kFileListCount; ++i)
+      QCOMPARE(List(i).Visible(), i == 1 || &List(i) == &ofB);
+    QCOMPARE(rig_->layout.NextY, 136.2f);
+    QCOMPARE(rig_->layout.MaxRight, 192.0f);
+
+    // Height: NextY × 15 + the frame + 200 twips at the nearest whole pixel, which leaves the
+    // client (2043 + 200) / 15 = 149.5 → 150 pixels. The width keeps the load size.
+    QCOMPARE(Window().size(), QSize(304, 150));
+    QCOMPARE(rig_->window.Height(), (150.0f + FrameHeight()) * 15);
+    const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+    QCOMPARE(rig_->window.Top(), std::lround((screenHeight - 150 - FrameHeight()) / 2.0) * 15.0f);
+    QVERIFY(!rig_->companion.Loaded());
+
+    // The chosen folder's box and name, the connector down to the first sub-folder and its box.
+    const QImage shown = Window().grab().toImage();
+    QCOMPARE(shown.pixel(10, 29), kGrey);
+    QCOMPARE(shown.pixel(31, 43), kGrey);
+    QCOMPARE(shown.pixel(12, 31), kFill);
+    const QRect name = ExtentOf(shown, kNavy, QRect(0, 0, 304, 80));
+    QVERIFY(name.left() >= 14 && name.left() <= 16 && name.top() >= 29 && name.bottom() < 43);
+    QCOMPARE(shown.pixel(20, 60), kGrey);
+    QCOMPARE(shown.pixel(28, 95), kGrey);
+    QCOMPARE(shown.pixel(30, 95), kGrey);
+
+    // The old drawing is gone: only the new folder's box is left.
+    const QString small = temp.filePath(QStringLiteral("Petit"));
+    MakeFolder(small, {"p.txt"});
+    rig_->ukvel.ShowTree(ToU16String(small));
+    const QImage& image = Window().Surface().Image();
+    QCOMPARE(ExtentOf(image, kGrey, image.rect()), QRect(QPoint(10, 29), QPoint(31, 43)));
+    QVERIFY(!ofB.Visible());
   }
 };
 
