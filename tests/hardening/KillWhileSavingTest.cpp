@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <random>
-#include <string>
 #include <thread>
 
 #include "SaverLists.h"
@@ -19,17 +18,9 @@
 namespace tavelin::hardening {
 namespace {
 
-using platform::testing::RawNames;
 using platform::testing::ReadBytes;
 using platform::testing::TempFolder;
 using platform::testing::WriteBytes;
-using Clock = std::chrono::steady_clock;
-
-// TAVELIN_KILLS asks for another number of kills, as the soak run does.
-int KillCount() {
-  const char* asked = std::getenv("TAVELIN_KILLS");
-  return asked != nullptr ? std::atoi(asked) : 25;
-}
 
 // The saver at work in a folder, its output read through a pipe.
 class Saver {
@@ -46,10 +37,7 @@ class Saver {
     const int result = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ);
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
-    if (result != 0) {
-      errno = result;
-      platform::testing::Fail("posix_spawn");
-    }
+    if (result != 0) platform::testing::Fail("posix_spawn");
   }
   Saver(const Saver&) = delete;
   Saver& operator=(const Saver&) = delete;
@@ -58,36 +46,32 @@ class Saver {
     ::close(readEnd_);
   }
 
-  void Kill() {
-    if (pid_ <= 0) return;
+  // Whether it was still running, and so died of this kill.
+  bool Kill() {
+    if (pid_ <= 0) return false;
     ::kill(pid_, SIGKILL);
     int status = 0;
     ::waitpid(pid_, &status, 0);
-    killed_ = WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
     pid_ = 0;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
   }
-  bool Killed() const { return killed_; }
 
-  // The last generation it began to save: all it wrote once it is gone, or the first line.
+  // The last generation it began to save: once it is gone, of all it wrote; else of the first
+  // line it writes.
   int LastStarted(bool waitForOne) {
     std::string output;
     char buffer[4096];
-    for (;;) {
-      const ssize_t count = ::read(readEnd_, buffer, sizeof buffer);
-      if (count <= 0) break;
+    for (ssize_t count; (count = ::read(readEnd_, buffer, sizeof buffer)) > 0;) {
       output.append(buffer, static_cast<std::size_t>(count));
       if (waitForOne && output.find('\n') != std::string::npos) break;
     }
-    const std::size_t end = output.rfind('\n');
-    if (end == std::string::npos) return 0;
-    const std::size_t start = output.rfind('\n', end - 1);
-    return std::stoi(output.substr(start == std::string::npos ? 0 : start + 1));
+    output.erase(output.empty() ? 0 : output.size() - 1);
+    return output.empty() ? 0 : std::stoi(output.substr(output.rfind('\n') + 1));
   }
 
  private:
   pid_t pid_ = 0;
   int readEnd_ = -1;
-  bool killed_ = false;
 };
 
 TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
@@ -97,39 +81,41 @@ TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
 
   // How long the saver takes to start and make a few saves sets the range of the kill times.
   WriteBytes(file, before);
-  auto start = Clock::now();
+  const auto start = std::chrono::steady_clock::now();
   {
     Saver saver(temp.path());
     while (saver.LastStarted(true) < 4) {
     }
   }
-  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start);
+  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
 
   std::mt19937 random(20240);
   std::uniform_int_distribution<long> delay(0, span.count());
   int untouched = 0, old = 0, renewed = 0;
-  const int kills = KillCount();
+  // TAVELIN_KILLS asks for another number of kills, as the soak run does.
+  const int kills = std::getenv("TAVELIN_KILLS") ? std::atoi(std::getenv("TAVELIN_KILLS")) : 25;
   for (int kill = 0; kill < kills; ++kill) {
+    SCOPED_TRACE(kill);
     WriteBytes(file, before);
     Saver saver(temp.path());
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-    saver.Kill();
-    ASSERT_TRUE(saver.Killed()) << "kill " << kill;
+    ASSERT_TRUE(saver.Kill());
     const int started = saver.LastStarted(false);
 
     const std::string found = ReadBytes(file);
     if (started == 0) {
-      ASSERT_EQ(found, before) << "kill " << kill;
+      ASSERT_EQ(found, before);
       ++untouched;
     } else if (found == FileOfGeneration(started)) {
       ++renewed;
     } else {
       ASSERT_TRUE(found == FileOfGeneration(started - 1))
-          << "kill " << kill << " in generation " << started << ": " << found.size() << " bytes";
+          << "generation " << started << ": " << found.size() << " bytes";
       ++old;
     }
     // What a cut save leaves beside the file is hidden from every listing, and goes now.
-    for (const std::string& name : RawNames(temp.path())) {
+    for (const std::string& name : platform::testing::RawNames(temp.path())) {
       if (name == "." || name == ".." || name == "Recents.txt") continue;
       ASSERT_EQ(name.rfind(".tavelin-", 0), 0u) << name;
       ::unlink((temp / name).c_str());
