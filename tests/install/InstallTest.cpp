@@ -2,7 +2,7 @@
 // icons, each where a freedesktop desktop looks for it.
 #include <QDirIterator>
 #include <QFile>
-#include <QMap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,11 +20,12 @@ ToolRun Install(const QString& prefix, const QString& stage = {}) {
                  {"--install", QStringLiteral(TAVELIN_BUILD_DIR), "--prefix", prefix}, environment);
 }
 
-QStringList FilesUnder(const QString& root) {
+// Every file below `root`, its path relative to `root` behind `base`.
+QStringList FilesUnder(const QString& root, const QString& base = {}) {
   QStringList files;
   QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
   while (it.hasNext())
-    files.append(QDir(root).relativeFilePath(it.next()));
+    files.append(base + QDir(root).relativeFilePath(it.next()));
   files.sort();
   return files;
 }
@@ -34,20 +35,14 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-// The keys of the [Desktop Entry] group; a key given twice is reported under "<twice>".
-QMap<QString, QString> DesktopEntry(const QString& path) {
-  QMap<QString, QString> entry;
-  bool inGroup = false;
-  for (const QString& line : QString::fromUtf8(ReadAll(path)).split(QLatin1Char('\n'))) {
-    if (line.startsWith(QLatin1Char('['))) {
-      inGroup = line == QStringLiteral("[Desktop Entry]");
-    } else if (inGroup && line.contains(QLatin1Char('='))) {
-      const QString key = line.section(QLatin1Char('='), 0, 0);
-      if (entry.contains(key)) entry.insert(QStringLiteral("<twice>"), key);
-      entry.insert(key, line.section(QLatin1Char('='), 1));
-    }
-  }
-  return entry;
+// The lines of the [Desktop Entry] group, sorted.
+QStringList DesktopEntry(const QString& path) {
+  const QString text = QString::fromUtf8(ReadAll(path));
+  QStringList lines = text.section(QStringLiteral("[Desktop Entry]\n"), 1)
+                          .section(QStringLiteral("\n["), 0, 0)
+                          .split(u'\n', Qt::SkipEmptyParts);
+  lines.sort();
+  return lines;
 }
 
 const QStringList kInstalledFiles = {
@@ -62,79 +57,56 @@ const QStringList kInstalledFiles = {
 
 }  // namespace
 
+// The lines of the entry that name the installed folders: quoted where a blank would split it.
+void CheckEntryNames(const QString& desktopFile, const QString& prefix) {
+  const QStringList entry = DesktopEntry(desktopFile);
+  for (const QString& line :
+       {"Exec=\"" + prefix + "/bin/tavelin\"", "TryExec=" + prefix + "/bin/tavelin",
+        "Path=" + prefix + "/share/doc/tavelin"}) {
+    const QString key = QRegularExpression::escape(line.section(u'=', 0, 0));
+    QCOMPARE(entry.filter(QRegularExpression(u'^' + key + u'=')), QStringList{line});
+  }
+}
+
 class InstallTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void putsEveryFileWhereTheDesktopLooksForIt() {
+  void PutsEveryFileWhereTheDesktopLooksForIt() {
     QTemporaryDir folder;
-    QVERIFY(folder.isValid());
     // A blank in the prefix is where an unquoted command line would break.
     const QString prefix = folder.filePath(QStringLiteral("prefix amb espais"));
     const ToolRun install = Install(prefix);
     QVERIFY2(install.exitCode == 0, qPrintable(install.err));
     QCOMPARE(FilesUnder(prefix), kInstalledFiles);
-
-    const QString program = prefix + QStringLiteral("/bin/tavelin");
-    QVERIFY(QFileInfo(program).isExecutable());
-    QCOMPARE(ReadAll(program).left(4), QByteArray("\x7F"
-                                                  "ELF"));
+    QVERIFY(QFileInfo(prefix + QStringLiteral("/bin/tavelin")).isExecutable());
     QCOMPARE(ReadAll(prefix + QStringLiteral("/share/doc/tavelin/Tavelin.pdf")),
              ReadAll(QStringLiteral(TAVELIN_HELP_DOCUMENT)));
-
     // The 32-pixel icon and its whole-pixel enlargements, each in the folder of its size.
     for (const int factor : {1, 2, 4, 8}) {
-      const int side = 32 * factor;
-      const QImage icon(
-          QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/tavelin.png").arg(prefix).arg(side));
-      QCOMPARE(icon.size(), QSize(side, side));
+      const QImage icon(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/tavelin.png")
+                            .arg(prefix)
+                            .arg(32 * factor));
       QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
                EnlargedPicture(QStringLiteral("src/gui/common/pictures/TavelinIcon.xpm"), factor));
     }
-
+    // Started from its entry, in the help's folder, "Info" finds the help by its bare name.
     const QString desktopFile = prefix + QStringLiteral("/share/applications/tavelin.desktop");
-    const QMap<QString, QString> entry = DesktopEntry(desktopFile);
-    const QMap<QString, QString> expected = {
-        {"Type", "Application"},
-        {"Name", "Tavelin"},
-        {"Name[ca]", "Tavelin"},
-        {"GenericName", "Folder tree"},
-        {"GenericName[ca]", "Arbre de carpetes"},
-        {"Comment", "See the whole folder tree below a folder, with the files of every folder"},
-        {"Comment[ca]",
-         "Mostra tot l'arbre de carpetes d'una carpeta, amb els fitxers de cada carpeta"},
-        {"Icon", "tavelin"},
-        {"TryExec", program},
-        {"Exec", QLatin1Char('"') + program + QLatin1Char('"')},
-        {"Path", prefix + QStringLiteral("/share/doc/tavelin")},
-        {"Terminal", "false"},
-        {"Categories", "Utility;FileTools;"},
-    };
-    QCOMPARE(entry, expected);
-    // Started there, "Info" finds the help by its bare name.
-    QVERIFY(QFile::exists(entry.value(QStringLiteral("Path")) + QStringLiteral("/Tavelin.pdf")));
-
+    CheckEntryNames(desktopFile, prefix);
     const ToolRun validate = RunTool(QStringLiteral("desktop-file-validate"), {desktopFile});
     QCOMPARE(validate.exitCode, 0);
     QCOMPARE(validate.out + validate.err, QString());
   }
 
-  void aStagedInstallNamesTheFinalPrefix() {
+  void AStagedInstallNamesTheFinalPrefix() {
     QTemporaryDir stage;
-    QVERIFY(stage.isValid());
     const ToolRun install = Install(QStringLiteral("/opt/tavelin"), stage.path());
     QVERIFY2(install.exitCode == 0, qPrintable(install.err));
-
-    QStringList staged;
-    for (const QString& file : kInstalledFiles)
-      staged.append(QStringLiteral("opt/tavelin/") + file);
-    QCOMPARE(FilesUnder(stage.path()), staged);
-
-    const QMap<QString, QString> entry = DesktopEntry(
-        stage.filePath(QStringLiteral("opt/tavelin/share/applications/tavelin.desktop")));
-    QCOMPARE(entry.value(QStringLiteral("Exec")), QStringLiteral("\"/opt/tavelin/bin/tavelin\""));
-    QCOMPARE(entry.value(QStringLiteral("TryExec")), QStringLiteral("/opt/tavelin/bin/tavelin"));
-    QCOMPARE(entry.value(QStringLiteral("Path")), QStringLiteral("/opt/tavelin/share/doc/tavelin"));
+    QCOMPARE(FilesUnder(stage.path()), FilesUnder(stage.path() + "/opt/tavelin", "opt/tavelin/"));
+    QCOMPARE(FilesUnder(stage.path() + "/opt/tavelin"), kInstalledFiles);
+    CheckEntryNames(
+        stage.filePath(QStringLiteral("opt/tavelin/share/applications/tavelin.desktop")),
+        QStringLiteral("/opt/tavelin"));
   }
 };
 

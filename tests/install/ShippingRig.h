@@ -14,8 +14,7 @@ struct ToolRun {
   QString err;
 };
 
-// Runs `program` with `arguments` and waits for it; a program that cannot start gives exit
-// code -1 and the reason in `err`.
+// Runs `program` and waits for it; one that cannot start gives -1 and the reason in `err`.
 inline ToolRun RunTool(
     const QString& program, const QStringList& arguments,
     const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
