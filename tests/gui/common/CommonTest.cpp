@@ -6,7 +6,6 @@
 
 #include "gui/common/BusyCursor.h"
 #include "gui/common/QtMessageView.h"
-#include "gui/common/TextConversion.h"
 
 namespace tavelin::gui {
 
@@ -14,18 +13,6 @@ class CommonTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void TextCrossesUnchangedBothWays() {
-    // An accented letter, a surrogate pair and a NUL keep every UTF-16 unit.
-    using namespace std::string_literals;
-    const std::u16string text = u"Màxim  50 \U0001F4C1 a\0b"s;
-    const QString converted = ToQString(text);
-    QCOMPARE(converted.size(), static_cast<qsizetype>(text.size()));
-    QCOMPARE(converted.at(1), QChar(0x00E0));
-    QVERIFY(converted.at(10).isHighSurrogate());
-    QCOMPARE(ToU16String(converted), text);
-    QCOMPARE(ToU16String(QString()), std::u16string());
-  }
-
   void MessageBoxShowsPlainTextWithOkOnlyAndAnArrowOverABusyCursor() {
     QMessageBox* box = nullptr;
     QString title, text;

@@ -118,17 +118,6 @@ class FileListBoxTest : public QObject {
       QVERIFY2(view.verticalScrollBar()->isVisible() == (entries == 6), row);
     }
   }
-
-  void ShowsTheLastOfAHundredThousandEntries() {
-    list_->AddItems(Numbered(QStringLiteral("fitxer"), 100000));
-    list_->SetHeight(69);
-    ShowList();
-    list_->SetListIndex(99999);
-    QCoreApplication::processEvents();
-    QCOMPARE(list_->List(99999), u"fitxer99999");
-    const QRect last = list_->Widget().visualRect(list_->Widget().model()->index(99999, 0));
-    QVERIFY(list_->Widget().viewport()->rect().contains(last));
-  }
 };
 
 }  // namespace tavelin::gui

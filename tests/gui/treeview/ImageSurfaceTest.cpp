@@ -103,27 +103,6 @@ class ImageSurfaceTest : public QObject {
     const QRect more = ExtentOf(Image(), kNavy, QRect(ink.right() + 1, 29, 40, row.height()));
     QVERIFY(more.left() >= qFloor(end) && more.right() < Surface().CurrentX() + 1);
   }
-
-  void DrawingBeyondTheImageGrowsItAndClsErasesEverything() {
-    QList<QRect> changed;
-    ImageSurface surface(QSize(50, 50), Qt::white, [&](const QRect& area) { changed << area; });
-    surface.SetFillColor(core::Rgb(255, 255, 128));
-    surface.Box(10, 29, 31, 43, kOutline);
-    surface.Box(400, 300, 421, 314, kOutline);
-    QCOMPARE(surface.Image().pixel(10, 29), kGrey);
-    QCOMPARE(surface.Image().pixel(421, 314), kGrey);
-    QCOMPARE(surface.Image().pixel(411, 307), kFill);
-    QCOMPARE(surface.Image().pixel(200, 200), qRgb(255, 255, 255));
-    // The window hears of every area to repaint.
-    QCOMPARE(changed.size(), 2);
-    QVERIFY(changed[0].contains(QRect(QPoint(10, 29), QPoint(31, 43))));
-    QVERIFY(changed[1].contains(QRect(QPoint(400, 300), QPoint(421, 314))));
-
-    surface.Cls();
-    QCOMPARE(CountOtherThan(surface.Image(), {qRgb(255, 255, 255)}, surface.Image().rect()), 0);
-    QCOMPARE(QPointF(surface.CurrentX(), surface.CurrentY()), QPointF(0, 0));
-    QCOMPARE(changed.last(), surface.Image().rect());
-  }
 };
 
 }  // namespace tavelin::gui
