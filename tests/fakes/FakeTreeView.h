@@ -29,14 +29,13 @@ struct RecordingTreeView {
 
 // The file system exists before the views that walk it.
 struct FakeFileSystemHolder {
-  explicit FakeFileSystemHolder(char16_t separator) : fs(separator) {}
   FakeFileSystem fs;
 };
 
 // ... on an in-memory file system.
 struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
   explicit FakeTreeView(char16_t separator = u'\\')
-      : FakeFileSystemHolder(separator), RecordingTreeView(fs) {}
+      : FakeFileSystemHolder{FakeFileSystem(separator)}, RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes
