@@ -81,6 +81,23 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderReadingTheStatusOfLinksOnly
   EXPECT_EQ(NativeFileSystem().ReadFile(path), "dades \xE0\r\n");
   NativeFileSystem().ReplaceFile(path, "nou");
   EXPECT_EQ(testing::ReadBytes(temp / notUtf8), "nou");
+
+  // Links count as what they lead to; of a hidden file only the last name counts.
+  WriteBytes(temp / ".git/config", "");
+  struct Case {
+    std::string path;
+    bool folder, ordinaryFile;
+  };
+  const Case cases[] = {{temp / "Sub folder", true, false},   {temp / "Sub folder/", true, false},
+                        {temp / "link to link", true, false}, {"/", true, false},
+                        {temp / "b.txt", false, true},        {temp / "link to file", false, true},
+                        {temp / ".git/config", false, true},  {temp / ".hidden", false, false},
+                        {temp / "broken link", false, false}, {temp / "missing", false, false},
+                        {"/dev/null", false, false}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(NativeFileSystem().IsFolder(Utf16(c.path)), c.folder) << c.path;
+    EXPECT_EQ(NativeFileSystem().IsOrdinaryFile(Utf16(c.path)), c.ordinaryFile) << c.path;
+  }
 }
 
 // Vanished, never there, a file, or not readable: no entries, and no folder to list.
@@ -99,31 +116,6 @@ TEST(ListFolder, YieldsNothingForWhatItCannotList) {
     EXPECT_FALSE(NativeFileSystem().IsFolder(Folder(temp / name))) << name;
   }
   ::chmod((temp / "locked").c_str(), 0755);
-}
-
-TEST(FileSystemQueries, TellFoldersFromOrdinaryFiles) {
-  TempFolder temp;
-  MakeFolder(temp / "folder");
-  MakeFolder(temp / ".config");
-  for (const char* file : {"Recents.txt", ".profile", ".config/settings"})
-    WriteBytes(temp / file, "");
-  ASSERT_EQ(::symlink("folder", (temp / "to folder").c_str()), 0);
-  ASSERT_EQ(::symlink("Recents.txt", (temp / "to file").c_str()), 0);
-  ASSERT_EQ(::symlink("nowhere", (temp / "broken").c_str()), 0);
-  struct Case {
-    std::string path;
-    bool folder, ordinaryFile;
-  };
-  const Case cases[] = {{temp / "folder", true, false},           {temp / "folder/", true, false},
-                        {temp / "to folder", true, false},        {"/", true, false},
-                        {temp / "Recents.txt", false, true},      {temp / "to file", false, true},
-                        {temp / ".config/settings", false, true},  // only the last name counts
-                        {temp / ".profile", false, false},        {temp / "broken", false, false},
-                        {temp / "missing", false, false},         {"/dev/null", false, false}};
-  for (const Case& c : cases) {
-    EXPECT_EQ(NativeFileSystem().IsFolder(Utf16(c.path)), c.folder) << c.path;
-    EXPECT_EQ(NativeFileSystem().IsOrdinaryFile(Utf16(c.path)), c.ordinaryFile) << c.path;
-  }
 }
 
 }  // namespace

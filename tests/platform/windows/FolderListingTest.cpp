@@ -38,7 +38,8 @@ Listing Expected(const std::wstring& folder, const std::map<std::wstring, bool>&
   return expected;
 }
 
-// Hidden and system entries are left out, but the dots come through even of a hidden folder.
+// Hidden and system entries are left out, but the dots come through even of a hidden folder. A
+// hidden folder is a folder all the same; an ordinary file is neither hidden nor system itself.
 TEST(ListFolder, LeavesOutHiddenAndSystemEntriesAndKeepsTheSystemsOrder) {
   TempFolder temp;
   MakeFolder(temp / L"Sub folder");
@@ -71,6 +72,26 @@ TEST(ListFolder, LeavesOutHiddenAndSystemEntriesAndKeepsTheSystemsOrder) {
       Expected(temp / L"Carpeta amagada", {{L".", true}, {L"..", true}, {L"dins.txt", false}}));
   for (const wchar_t* none : {L"no hi és\\", L"b.txt\\", L"no hi és\\ni aquesta\\"})
     EXPECT_TRUE(NativeFileSystem().ListFolder(Utf16(temp / none)).empty());
+
+  struct Case {
+    std::wstring path;
+    bool folder, ordinaryFile;
+  };
+  const Case cases[] = {{temp / L"Sub folder", true, false},
+                        {temp / L"Sub folder\\", true, false},
+                        {temp / L"Carpeta amagada", true, false},
+                        {L"C:\\", true, false},
+                        {temp / L"b.txt", false, true},
+                        {temp / L"tots dos.txt", false, true},
+                        {temp / L"Carpeta amagada\\dins.txt", false, true},
+                        {temp / L"amagat.txt", false, false},
+                        {temp / L"sistema.sys", false, false},
+                        {temp / L"no hi és", false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    EXPECT_EQ(NativeFileSystem().IsFolder(Utf16(c.path)), c.folder);
+    EXPECT_EQ(NativeFileSystem().IsOrdinaryFile(Utf16(c.path)), c.ordinaryFile);
+  }
 }
 
 TEST(ListFolder, ReachesFoldersDeeperThanMaxPath) {
@@ -90,36 +111,6 @@ TEST(ListFolder, ReachesFoldersDeeperThanMaxPath) {
   EXPECT_EQ(fs.ReadFile(Utf16(deep + L"\\al fons.txt")), "profund\r\n");
   fs.ReplaceFile(Utf16(deep + L"\\al fons.txt"), "nou\r\n");
   EXPECT_EQ(testing::ReadBytes(deep + L"\\al fons.txt"), "nou\r\n");
-}
-
-TEST(FileSystemQueries, TellFoldersFromOrdinaryFiles) {
-  TempFolder temp;
-  MakeFolder(temp / L"carpeta");
-  MakeFolder(temp / L"amagada", FILE_ATTRIBUTE_HIDDEN);
-  WriteBytes(temp / L"Recents.txt", "");
-  WriteBytes(temp / L"llegir.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-  WriteBytes(temp / L"amagat.txt", "x", FILE_ATTRIBUTE_HIDDEN);
-  WriteBytes(temp / L"sistema.txt", "x", FILE_ATTRIBUTE_SYSTEM);
-  WriteBytes(temp / L"amagada\\dins.txt", "x");
-  struct Case {
-    std::u16string path;
-    bool folder, ordinaryFile;
-  };
-  const Case cases[] = {{Utf16(temp / L"carpeta"), true, false},
-                        {Utf16(temp / L"carpeta\\"), true, false},
-                        {Utf16(temp / L"amagada"), true, false},
-                        {u"C:\\", true, false},
-                        {Utf16(temp / L"Recents.txt"), false, true},
-                        {Utf16(temp / L"llegir.txt"), false, true},
-                        {Utf16(temp / L"amagada\\dins.txt"), false, true},  // its own attributes
-                        {Utf16(temp / L"amagat.txt"), false, false},
-                        {Utf16(temp / L"sistema.txt"), false, false},
-                        {Utf16(temp / L"no hi és"), false, false}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    EXPECT_EQ(NativeFileSystem().IsFolder(c.path), c.folder);
-    EXPECT_EQ(NativeFileSystem().IsOrdinaryFile(c.path), c.ordinaryFile);
-  }
 }
 
 // The core's walk from the root of a drive that holds nothing else, named by TAVELIN_TEST_DRIVE

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -41,36 +44,21 @@ inline void SetAttributes(const std::wstring& path, DWORD attributes) {
 }
 
 inline void MakeFolder(const std::wstring& path, DWORD attributes = 0) {
-  if (!::CreateDirectoryW(Long(path).c_str(), nullptr)) Fail(L"CreateDirectoryW " + path);
+  std::filesystem::create_directory(Long(path));
   if (attributes != 0) SetAttributes(path, attributes);
 }
 
-inline HANDLE Open(const std::wstring& path, DWORD access, DWORD disposition) {
-  const HANDLE file = ::CreateFileW(Long(path).c_str(), access, FILE_SHARE_READ, nullptr,
-                                    disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(L"CreateFileW " + path);
-  return file;
-}
-
 inline void WriteBytes(const std::wstring& path, const std::string& bytes, DWORD attributes = 0) {
-  const HANDLE file = Open(path, GENERIC_WRITE, CREATE_ALWAYS);
-  DWORD written = 0;
-  const BOOL ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  ::CloseHandle(file);
-  if (!ok || written != bytes.size()) Fail(L"WriteFile " + path);
+  if (!(std::ofstream(std::filesystem::path(Long(path)), std::ios::binary) << bytes)) {
+    Fail(L"writing " + path);
+  }
   if (attributes != 0) SetAttributes(path, attributes);
 }
 
 inline std::string ReadBytes(const std::wstring& path) {
-  const HANDLE file = Open(path, GENERIC_READ, OPEN_EXISTING);
-  std::string bytes;
-  char buffer[4096];
-  DWORD count = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0)
-    bytes.append(buffer, count);
-  ::CloseHandle(file);
-  return bytes;
+  std::ifstream in(std::filesystem::path(Long(path)), std::ios::binary);
+  if (!in) Fail(L"opening " + path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Every entry of `folder`, hidden and system ones too, in the order the system returns them.
@@ -114,15 +102,11 @@ class TempFolder {
  public:
   TempFolder() {
     static std::atomic<unsigned> counter{0};
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
-    const std::wstring stem =
-        std::wstring(temp, length) + L"tavelin-" + std::to_wstring(::GetCurrentProcessId()) + L'-';
+    const std::wstring stem = std::filesystem::temp_directory_path().native() + L"tavelin-" +
+                              std::to_wstring(::GetCurrentProcessId()) + L'-';
     do {
       path_ = stem + std::to_wstring(counter++);
-    } while (!::CreateDirectoryW(Long(path_).c_str(), nullptr) &&
-             ::GetLastError() == ERROR_ALREADY_EXISTS);
-    if (!Exists(path_)) Fail(L"CreateDirectoryW " + path_);
+    } while (!std::filesystem::create_directory(Long(path_)));
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
