@@ -1,9 +1,7 @@
 // The walk over real trees that hold what a disk may hold: names no one would type, links that
-// lead in circles or nowhere, folders that may not be read, paths past the system's limit, and
-// entries another program changes while the walk runs. Every pass ends and draws what it read.
-#include <fcntl.h>
+// lead in circles or nowhere, and entries another program changes while the walk runs. Every pass
+// ends and draws what it read.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -95,60 +93,6 @@ TEST(OddTree, LinksInCirclesAreCutByTheFolderLimitAndBrokenOnesLeftOut) {
   const Names reachable = {u"cercle", u"self", u"sub", u"up"};
   for (const std::u16string& name : rig.PrintedNames())
     EXPECT_TRUE(std::ranges::binary_search(reachable, name)) << platform::ToNativeName(name);
-}
-
-TEST(OddTree, FoldersThatMayNotBeReadAreDrawnEmpty) {
-  TempFolder temp;
-  const std::string root = temp / "tancat";
-  MakeFolder(root + "/no-read", {"a.txt"});
-  MakeFolder(root + "/no-search/inner", {});
-  MakeFolder(root + "/open", {"c.txt"});
-  WriteBytes(root + "/no-search/b.txt", "x");
-  ASSERT_EQ(::chmod((root + "/no-read").c_str(), 0311), 0);
-  ASSERT_EQ(::chmod((root + "/no-search").c_str(), 0644), 0);
-  // Permission bits do not bind root.
-  if (::access((root + "/no-read").c_str(), R_OK) == 0) GTEST_SKIP() << "permissions do not bind";
-
-  WalkRig rig(NativeFileSystem());
-  rig.ukvel.ShowTree(Native(root));
-  ::chmod((root + "/no-read").c_str(), 0755);
-  ::chmod((root + "/no-search").c_str(), 0755);
-
-  EXPECT_TRUE(rig.PassCompletedQuietly());
-  // Without search permission the names are still read, but nothing inside can be reached.
-  EXPECT_EQ(rig.ShownLists(), (Lists{{Native(root + "/no-search/"), {u"b.txt"}},
-                                     {Native(root + "/open/"), {u"c.txt"}}}));
-  EXPECT_EQ(rig.PrintedNames(), Sorted({u"tancat", u"no-read", u"no-search", u"inner", u"open"}));
-}
-
-TEST(OddTree, APathOfFourThousandCharactersIsWalkedAsFarAsTheSystemReaches) {
-  // Built through descriptors, past the longest path the system takes; the temporary folder's
-  // removal takes it down again.
-  TempFolder temp;
-  std::string path = temp.path(), last;
-  int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  while (path.size() < 4000) {
-    last = std::string(std::min<std::size_t>(200, 4000 - path.size() - 1), 'p');
-    ASSERT_EQ(::mkdirat(fd, last.c_str(), 0755), 0);
-    const int inner = ::openat(fd, last.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ::close(fd);
-    fd = inner;
-    path += '/' + last;
-  }
-  const std::string tooFar(120, 'q');  // every path inside it is longer than the system takes
-  ASSERT_EQ(::mkdirat(fd, "s", 0755), 0);
-  ASSERT_EQ(::mkdirat(fd, tooFar.c_str(), 0755), 0);
-  for (const std::string& file : std::vector<std::string>{"f.txt", "s/g.txt", tooFar + "/h.txt"})
-    ::close(::openat(fd, file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644));
-  ::close(fd);
-
-  WalkRig rig(NativeFileSystem());
-  rig.ukvel.ShowTree(Native(path));
-
-  EXPECT_TRUE(rig.PassCompletedQuietly());
-  EXPECT_EQ(rig.ShownLists(),
-            (Lists{{Native(path + '/'), {u"f.txt"}}, {Native(path + "/s/"), {u"g.txt"}}}));
-  EXPECT_EQ(rig.PrintedNames(), Sorted({Native(last), u"s", Native(tooFar)}));
 }
 
 // A file system that lets `change` run once, right after the walk has listed `folder`.

@@ -46,33 +46,6 @@ TEST(RecentsRoundTrip, EverySeedAndOddityComesBackLineForLine) {
   EXPECT_EQ(RunRoundTrip(inputs[4]).loaded.back().size(), (1u << 20) + 1);
 }
 
-// The fuzzer finds nothing unless its check can fail: each kind of loss is named.
-TEST(RecentsRoundTrip, TheCheckCatchesEveryKindOfLoss) {
-  const std::string bytes = "/b\r\n/a\r\n/c";
-  const RoundTrip good = RunRoundTrip(bytes);
-  ASSERT_EQ(good.written, "/a\r\n/b\r\n/c\r\n");
-  ASSERT_EQ(ViolationOf(bytes, good), "");
-  const auto written = [&](const std::string& file) {
-    RoundTrip trip = good;
-    trip.written = trip.rewritten = file;
-    return trip;
-  };
-  RoundTrip lost = good, reread = good, unstable = good;
-  lost.loaded.pop_back();
-  reread.reloaded[0] = u"/A";
-  unstable.rewritten += "\r\n";
-  const std::pair<RoundTrip, const char*> cases[] = {
-      {lost, "an item for each line"},
-      {reread, "the written file reads back as the same list"},
-      {unstable, "writing the same list twice gives the same bytes"},
-      {written("/a\r\n/b\r\n/c\r"), "every written line ends in CR LF"},
-      {written("/a\r\n/b\r\n/\rc\r\n"), "a written line for each item"},
-      {written("/a\r\n/B\r\n/c\r\n"), "every line is written back byte for byte"},
-  };
-  for (const auto& [trip, violation] : cases)
-    EXPECT_EQ(ViolationOf(bytes, trip), violation);
-}
-
 // The chooser on the real file system, loaded and closed in `folder` with one folder added.
 void LoadAddAndClose(const std::string& folder, int expectLoaded) {
   const ScopedWorkingDirectory inside(folder);

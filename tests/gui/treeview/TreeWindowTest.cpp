@@ -1,8 +1,13 @@
+// The tree window, its file lists and the scroll companion, on the real core and the real
+// file system, driven through the widgets.
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
+#include <cmath>
 
 #include "gui/TreeViewRig.h"
 
@@ -16,9 +21,12 @@ class TreeWindowTest : public QObject {
  private:
   std::unique_ptr<TreeViewRig> rig_;
 
+  static int ScreenHeight() { return QGuiApplication::primaryScreen()->geometry().height(); }
   TreeWindow& Window() { return rig_->Window(); }
   FileListBox& List(int index) { return rig_->List(index); }
   int FrameHeight() { return Window().frameGeometry().height() - Window().height(); }
+  ScrollCompanion& Companion() { return *rig_->companion.Window(); }
+  QScrollBar& Bar() { return Companion().ScrllFrm(); }
 
   void ShowWindow(bool active = false) {
     rig_->fkvel.Show();
@@ -42,12 +50,90 @@ class TreeWindowTest : public QObject {
     return QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
   }
 
+  // The tree window shown 3000 twips from the top, then the companion loaded beside it.
+  void LoadBesideTheTree() {
+    rig_->fkvel.Show();
+    rig_->window.SetTop(3000);
+    rig_->fscroll.SetVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&Companion()));
+  }
+
+  static core::PackedNames Numbered(const QString& prefix, int count) {
+    core::PackedNames names;
+    for (int i = 0; i < count; ++i)
+      names.Add(ToU16String(prefix + QString::number(i)));
+    return names;
+  }
+
  private slots:
   void init() {
     rig_ = std::make_unique<TreeViewRig>();
     rig_->fkvel.Window();
   }
   void cleanup() { rig_.reset(); }
+
+  void AListKeepsItsEntriesAndSelectsOneAtATime() {
+    FileListBox& list = List(5);
+    for (const char16_t* entry : {u"zeta.txt", u"Alfa.doc", u"mig", u"zeta.txt"})
+      list.AddItem(entry);
+    QCOMPARE(EntriesOf(list), (QStringList{"zeta.txt", "Alfa.doc", "mig", "zeta.txt"}));
+    QCOMPARE(list.List(-1), u"");
+    QCOMPARE(list.List(4), u"");
+    list.SetListIndex(1);
+    list.SetListIndex(3);
+    QCOMPARE(list.ListIndex(), 3);
+    QCOMPARE(list.Widget().selectionModel()->selectedIndexes().size(), 1);
+    list.SetListIndex(-1);
+    QCOMPARE(list.ListIndex(), -1);
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.SetListIndex(4));
+    list.RemoveItem(1);
+    QCOMPARE(list.List(1), u"mig");
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.RemoveItem(3));
+    list.SetListIndex(2);
+    list.Clear();
+    QCOMPARE(list.Widget().model()->rowCount(), 0);
+    QCOMPARE(list.ListIndex(), -1);
+  }
+
+  // The walk hands a folder's files over at once: the view hears of one change, not one a file.
+  void AListTakesEachBatchAsOneChange() {
+    QAbstractItemModel& model = *List(1).Widget().model();
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    List(1).AddItems(Numbered(QStringLiteral("fitxer-"), 1000));
+    List(1).AddItems(Numbered(QStringLiteral("més-"), 2));
+    List(1).AddItems(core::PackedNames());
+    QCOMPARE(inserted.count(), 2);
+    QCOMPARE(inserted.at(0).mid(1), (QVariantList{0, 999}));
+    QCOMPARE(inserted.at(1).mid(1), (QVariantList{1000, 1001}));
+    QCOMPARE(List(1).List(999), u"fitxer-999");
+    QCOMPARE(model.index(1001, 0).data().toString(), QStringLiteral("més-1"));
+  }
+
+  // It reads back the geometry given, stands at the nearest pixels and shows up to five
+  // entries in the heights the walk gives without a scroll bar.
+  void AListStandsAtRoundedPixelsAndShowsFiveEntries() {
+    FileListBox& list = List(1);
+    QCOMPARE(list.Widget().geometry(), QRect(152, 48, 137, 15));
+    list.SetTop(120.4f);
+    list.SetLeft(50.5f);
+    list.SetHeight(static_cast<float>(3 * 13.8));
+    QCOMPARE(QRectF(list.Left(), list.Top(), list.Width(), list.Height()),
+             QRectF(50.5f, 120.4f, 137, 41.4f));
+    QCOMPARE(list.Widget().geometry(), QRect(51, 120, 137, 41));
+    list.SetVisible(true);
+    QVERIFY(list.Visible() && !list.Widget().isVisible());
+    ShowWindow();
+    for (int entries = 1; entries <= 6; ++entries) {
+      list.AddItem(u"fitxer.txt");
+      list.SetHeight(static_cast<float>(std::min(entries, 5) * 13.8));
+      QCoreApplication::processEvents();
+      const QRect last =
+          list.Widget().visualRect(list.Widget().model()->index(std::min(entries, 5) - 1, 0));
+      const QByteArray row = QByteArray::number(entries);
+      QVERIFY2(list.Widget().viewport()->rect().contains(last), row);
+      QVERIFY2(list.Widget().verticalScrollBar()->isVisible() == (entries == 6), row);
+    }
+  }
 
   void TabPassesOnlyTheShownListsThenTheButtonsAndShiftTabGoesBack() {
     for (int index : {3, 7, 12})
@@ -255,6 +341,77 @@ class TreeWindowTest : public QObject {
     QCOMPARE(shown.pixel(20, 60), kGrey);
     QCOMPARE(shown.pixel(28, 95), kGrey);
     QCOMPARE(shown.pixel(30, 95), kGrey);
+  }
+
+  void EveryValueChangeMovesTheTreeWindow() {
+    LoadBesideTheTree();
+    // Without a title bar the window is its client area: 254 pixels.
+    QCOMPARE(rig_->companion.Height(), 3810.0f);
+    // Value + 3000 twips, at the nearest whole pixel: 3100 twips are 206.7 pixels, so 207.
+    Bar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(rig_->window.Top(), 3105.0f);
+    Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(rig_->window.Top(), 4095.0f);  // 4100
+
+    Bar().setFocus();
+    QTest::keyClick(&Bar(), Qt::Key_Up);
+    QCOMPARE(rig_->companion.Value(), 1000);
+    QCOMPARE(rig_->window.Top(), 4005.0f);  // 4000
+
+    // A click in the track below the thumb pages down.
+    QTest::mouseClick(&Bar(), Qt::LeftButton, {}, QPoint(4, 235));
+    QCOMPARE(rig_->companion.Value(), 2000);
+    QCOMPARE(rig_->window.Top(), 4995.0f);  // 5000
+
+    // Dragging moves nothing until the thumb is let go.
+    Bar().setSliderDown(true);
+    Bar().setSliderPosition(-2000);
+    QCOMPARE(rig_->window.Top(), 4995.0f);
+    Bar().setSliderDown(false);
+    QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
+  }
+
+  void ATallTreePutsTheWindowAtTheTopWithTheCompanionCentredBeside() {
+    // Nested folders of five files each: 87 pixels of drawing a folder.
+    QTemporaryDir temp;
+    QString folder = temp.filePath(QStringLiteral("alt"));
+    const QString tall = folder;
+    for (int depth = ScreenHeight() / 87 + 2; depth > 0; --depth) {
+      MakeFolder(folder, {"a", "b", "c", "d", "e"});
+      folder += QStringLiteral("/sub");
+    }
+    const QString low = temp.filePath(QStringLiteral("baix"));
+    MakeFolder(low, {"x"});
+
+    rig_->ukvel.ShowTree(ToU16String(tall));
+    QVERIFY(rig_->window.Height() >= ScreenHeight() * 15.0f);
+    QCOMPARE(rig_->window.Top(), 0.0f);
+    QVERIFY(Companion().isVisible());
+    const long top = std::lround((ScreenHeight() - 254) / 2.0);
+    QCOMPARE(Companion().frameGeometry().top(), top);
+    QCOMPARE(Companion().frameGeometry().left(), Window().frameGeometry().left() - 40);
+    QCOMPARE(Bar().maximum(), ScreenHeight() * 15 / 2);
+    QCOMPARE(Bar().minimum(), -ScreenHeight() * 15 / 2);
+
+    // A tree that fits is centred again and leaves the companion where it is.
+    rig_->ukvel.ShowTree(ToU16String(low));
+    QVERIFY(Companion().isVisible());
+    QCOMPARE(Companion().frameGeometry().top(), top);
+    QCOMPARE(rig_->window.Top(),
+             std::lround((ScreenHeight() - rig_->window.Height() / 15) / 2.0) * 15.0f);
+  }
+
+  void ClosingTheCompanionUnloadsOnlyItAndItComesBackAfresh() {
+    LoadBesideTheTree();
+    Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QPointer<ScrollCompanion> companion = &Companion();
+    QVERIFY(companion->close());
+    QVERIFY(!rig_->companion.Loaded());
+    QVERIFY(rig_->window.Loaded());
+    FlushDeletes();
+    QVERIFY(companion.isNull());
+    rig_->fscroll.SetVisible(true);
+    QCOMPARE(rig_->companion.Value(), 0);
   }
 };
 
