@@ -40,13 +40,6 @@ std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
   return tree;
 }
 
-Items Names(const FakeTreeView& tree) {
-  Items names;
-  for (const DrawCall& call : tree.window.surface.Of(DrawCall::kPrint))
-    names.push_back(call.text);
-  return names;
-}
-
 // Three files and the sub-folders A (empty) and B (one file), mixed as the file system gives them.
 TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
   const auto tree = Walk(u"C:\\Arrel", [](FakeFileSystem& fs) {
@@ -158,7 +151,7 @@ TEST(WalkFolder, OddTrees) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     const auto tree = Walk(c.root, c.build);
-    EXPECT_EQ(Names(*tree), c.names);
+    EXPECT_EQ(tree->FolderNames(), c.names);
     EXPECT_EQ(tree->fs.Listed(), c.listed);
     ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(c.files.size()));
     for (std::size_t n = 1; n <= c.files.size(); ++n) {

@@ -90,8 +90,8 @@ TEST_F(LauncherTest, StartsTheProgramWithItsOneArgumentAndNoShell) {
   char ownStdout[4096] = {};
   ASSERT_GT(::readlink("/proc/self/fd/1", ownStdout, sizeof ownStdout - 1), 0);
   WriteBytes(temp_ / "input", "typed\n");  // a program that inherited this input would show it
-  const int savedStdin = ::dup(STDIN_FILENO);
-  ::dup2(::open((temp_ / "input").c_str(), O_RDONLY | O_CLOEXEC), STDIN_FILENO);
+  const int savedStdin = ::dup(STDIN_FILENO), input = ::open((temp_ / "input").c_str(), O_RDONLY);
+  ::dup2(input, STDIN_FILENO);
 
   struct Case {
     StartRequest request;
@@ -116,6 +116,7 @@ TEST_F(LauncherTest, StartsTheProgramWithItsOneArgumentAndNoShell) {
   }
   ::dup2(savedStdin, STDIN_FILENO);
   ::close(savedStdin);
+  ::close(input);
   EXPECT_FALSE(Exists(temp_ / "pwned"));
   EXPECT_FALSE(Exists(temp_ / "pwned2"));
   EXPECT_TRUE(HasNoChildren());

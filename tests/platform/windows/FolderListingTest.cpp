@@ -138,10 +138,7 @@ TEST(NativeWalk, FromADriveRootDoublesTheBackslashAfterTheColon) {
   fakes::RecordingTreeView tree(NativeFileSystem());
   tree.window.Load();
   tree.ukvel.WalkFolder(tree.window, Utf16(r + L'\\'), 10, 29);
-  Items names;
-  for (const fakes::DrawCall& call : tree.window.surface.Of(fakes::DrawCall::kPrint))
-    names.push_back(call.text);
-  EXPECT_EQ(names, (Items{u"", u"Dades", u"Sub"}));
+  EXPECT_EQ(tree.FolderNames(), (Items{u"", u"Dades", u"Sub"}));
   EXPECT_EQ(Items(tree.layout.FolderPaths.begin() + 1, tree.layout.FolderPaths.begin() + 4),
             (Items{Utf16(r) + u"\\\\", Utf16(r) + u"\\\\Dades\\", u""}));
   EXPECT_EQ(tree.window.List(1).items, Items{u"arrel.txt"});
