@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
-#include "core/Requests.h"
-#include "core/common/Externs.h"
 #include "core/common/UFtx.h"
-#include "fakes/FakeViews.h"
 
 namespace tavelin::core {
 namespace {
-
-using platform::ProgramKind;
-using platform::WindowState;
 
 TEST(UFtx, SplitsAtTheLastSeparatorAndCutsTheTail) {
   const std::u16string longName(300, u'n');
@@ -44,35 +37,6 @@ TEST(UFtx, SplitsAtTheLastSeparatorAndCutsTheTail) {
     EXPECT_EQ(UFtx::LastPathPart(c.path, c.separator), c.tail);
   }
   EXPECT_EQ(UFtx::LastPathPart(u"a" + std::u16string(1, platform::kNativeSeparator) + u"b"), u"b");
-}
-
-// cmd.exe first, command.com once when that cannot be started, both hidden with the line as is.
-TEST(RunCommand, TriesCmdThenCommandComWithTheLineUnchanged) {
-  struct Case {
-    std::u16string line;
-    std::vector<std::u16string> failing;
-  };
-  const Case cases[] = {{u"Tavelin.pdf", {}},
-                        {u"", {}},
-                        {u"C:\\Dir amb blancs\\doc.txt  /x \"y\"", {u"cmd.exe"}},
-                        {u"a b", {u"cmd.exe", u"command.com"}}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    fakes::FakeLauncher launcher;
-    launcher.failing = c.failing;
-    std::vector<Request> expected = {{u"cmd.exe /c " + c.line, ProgramKind::Interpreter, u"cmd.exe",
-                                      c.line, WindowState::Hidden}};
-    if (!c.failing.empty()) {
-      expected.push_back({u"command.com /c " + c.line, ProgramKind::Interpreter, u"command.com",
-                          c.line, WindowState::Hidden});
-    }
-    if (c.failing.size() == 2) {
-      EXPECT_THROW(Externs::RunCommand(c.line, launcher), platform::StartError);
-    } else {
-      EXPECT_NO_THROW(Externs::RunCommand(c.line, launcher));
-    }
-    EXPECT_EQ(AllFields(launcher.started), expected);
-  }
 }
 
 }  // namespace

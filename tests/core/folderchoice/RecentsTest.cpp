@@ -88,19 +88,5 @@ TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
   }
 }
 
-TEST(FindListItem, GivesTheFirstExactCaseSensitiveMatch) {
-  fakes::FakeList list;
-  EXPECT_EQ(Ctrls::FindListItem(u"", list), -1);
-  list.items = {u"C:\\Dades", u"C:\\dades", u"C:\\Fotos\\", u"C:\\dades"};
-  const std::pair<std::u16string, int> cases[] = {
-      {u"C:\\Dades", 0},  {u"C:\\dades", 1},  {u"C:\\Fotos\\", 2},
-      {u"C:\\DADES", -1}, {u"C:\\Fotos", -1}, {u"C:\\Dades ", -1},
-      {u"", -1}};
-  for (const auto& [text, index] : cases)
-    EXPECT_EQ(Ctrls::FindListItem(text, list), index) << index;
-  list.items.push_back(u"");
-  EXPECT_EQ(Ctrls::FindListItem(u"", list), 4);
-}
-
 }  // namespace
 }  // namespace tavelin::core
