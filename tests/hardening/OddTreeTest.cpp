@@ -30,48 +30,6 @@ std::u16string Native(const std::string& path) {
   return FromNativeName(path);
 }
 
-TEST(OddTree, HostileNamesAreDrawnListedAndLeadBackToTheirFiles) {
-  TempFolder temp;
-  const std::string root = temp / "arbre";
-  const std::vector<std::string> files = {"a b.txt",
-                                          "it's \"quoted\"",
-                                          "x; touch pwned",
-                                          "$(touch pwned)",
-                                          "`touch pwned`",
-                                          "line\nbreak",
-                                          "-rf",
-                                          "--help",
-                                          std::string(255, 'n'),
-                                          "\xff\xfe no UTF-8 \xe0.txt",
-                                          "tab\there \\ back"};
-  const std::vector<std::string> folders = {"; rm -rf ~", "dir\nnewline", "-d",
-                                            std::string(255, 'd'), "carpeta \xc0\xaf"};
-  MakeFolder(root, files);
-  Lists expected;
-  Names printed = {u"arbre"};
-  for (const std::string& name : files)
-    expected[Native(root + '/')].push_back(Native(name));
-  for (const std::string& name : folders) {
-    MakeFolder(root + '/' + name, {"f"});
-    expected[Native(root + '/' + name + '/')] = {u"f"};
-    printed.push_back(Native(name));
-  }
-  expected[Native(root + '/')] = Sorted(expected[Native(root + '/')]);
-
-  WalkRig rig(NativeFileSystem());
-  rig.ukvel.ShowTree(Native(root));
-
-  EXPECT_TRUE(rig.PassCompletedQuietly());
-  EXPECT_EQ(rig.window.caption, Native(root));
-  EXPECT_EQ(rig.ShownLists(), expected);
-  EXPECT_EQ(rig.PrintedNames(), Sorted(printed));
-  // The path an action builds, the folder's path and the entry run together, is that file.
-  for (const auto& [folder, names] : rig.ShownLists()) {
-    for (const std::u16string& name : names)
-      EXPECT_EQ(NativeFileSystem().ReadFile(folder + name), platform::ToNativeName(folder + name));
-  }
-}
-
 TEST(OddTree, LinksInCirclesAreCutByTheFolderLimitAndBrokenOnesLeftOut) {
   TempFolder temp;
   const std::string root = temp / "cercle";

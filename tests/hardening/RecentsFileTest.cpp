@@ -1,12 +1,21 @@
-// Recents.txt as anything may have left it: the seeds of the fuzzer and hand-made oddities go
-// through the fuzzer's round-trip check, and the chooser neither fails nor overwrites what it
-// could not read.
+// Recents.txt on a real disk: killing the program while it writes the file never leaves a cut or
+// mixed file, and the chooser neither reads nor replaces what is no plain readable file; a link
+// it writes through.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <thread>
 
-#include "RecentsRoundTrip.h"
+#include "SaverLists.h"
 #include "core/folderchoice/FPrvSD.h"
 #include "fakes/FakeChooser.h"
 #include "fakes/FakeTreeView.h"
@@ -15,35 +24,117 @@
 namespace tavelin::hardening {
 namespace {
 
-using fuzz::RoundTrip;
-using fuzz::RunRoundTrip;
-using fuzz::ViolationOf;
 using platform::testing::PermissionBits;
 using platform::testing::RawNames;
 using platform::testing::ReadBytes;
 using platform::testing::ScopedWorkingDirectory;
 using platform::testing::TempFolder;
 using platform::testing::WriteBytes;
-using namespace std::string_literals;
 
-TEST(RecentsRoundTrip, EverySeedAndOddityComesBackLineForLine) {
-  std::vector<std::string> inputs = {
-      "a\0b\r\n\0\r\n\0"s,
-      "/x\xff\xfe\r\n/\xed\xa0\x80\xc0\xaf\r\n/\xf4\x90\x80\x80\r\n/\xf0\x9f\x98\x80",
-      "\r\r\r\r",
-      "\n\r\n\r\r\n",
-      "/" + std::string(1 << 20, 'm') + "\r\n/a",
-  };
-  for (const auto& seed : std::filesystem::directory_iterator(TAVELIN_RECENTS_CORPUS))
-    inputs.push_back(ReadBytes(seed.path()));
-  EXPECT_GE(inputs.size(), 5u + 9u);
-  for (const std::string& bytes : inputs) {
-    const RoundTrip trip = RunRoundTrip(bytes);
-    EXPECT_EQ(ViolationOf(bytes, trip), "") << bytes.substr(0, 80);
-    EXPECT_EQ(trip.loaded.size(), fuzz::LinesOf(bytes).size());
+// The saver at work in a folder, its output read through a pipe.
+class Saver {
+ public:
+  explicit Saver(const std::string& folder) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) platform::testing::Fail("pipe2");
+    readEnd_ = fds[0];
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    char* argv[] = {const_cast<char*>(TAVELIN_RECENTS_SAVER), const_cast<char*>(folder.c_str()),
+                    nullptr};
+    const int result = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (result != 0) platform::testing::Fail("posix_spawn");
   }
-  // The megabyte line is one item, whole.
-  EXPECT_EQ(RunRoundTrip(inputs[4]).loaded.back().size(), (1u << 20) + 1);
+  Saver(const Saver&) = delete;
+  Saver& operator=(const Saver&) = delete;
+  ~Saver() {
+    Kill();
+    ::close(readEnd_);
+  }
+
+  // Whether it was still running, and so died of this kill.
+  bool Kill() {
+    if (pid_ <= 0) return false;
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = 0;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  }
+
+  // The last generation it began to save: once it is gone, of all it wrote; else of the first
+  // line it writes.
+  int LastStarted(bool waitForOne) {
+    std::string output;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(readEnd_, buffer, sizeof buffer)) > 0;) {
+      output.append(buffer, static_cast<std::size_t>(count));
+      if (waitForOne && output.find('\n') != std::string::npos) break;
+    }
+    output.erase(output.empty() ? 0 : output.size() - 1);
+    return output.empty() ? 0 : std::stoi(output.substr(output.rfind('\n') + 1));
+  }
+
+ private:
+  pid_t pid_ = 0;
+  int readEnd_ = -1;
+};
+
+TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
+  TempFolder temp;
+  const std::string file = temp / "Recents.txt";
+  const std::string before = FileOfGeneration(0);
+
+  // How long the saver takes to start and make a few saves sets the range of the kill times.
+  WriteBytes(file, before);
+  const auto start = std::chrono::steady_clock::now();
+  {
+    Saver saver(temp.path());
+    while (saver.LastStarted(true) < 4) {
+    }
+  }
+  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
+
+  std::mt19937 random(20240);
+  std::uniform_int_distribution<long> delay(0, span.count());
+  int untouched = 0, old = 0, renewed = 0;
+  // TAVELIN_KILLS asks for another number of kills, as the soak run does.
+  const int kills = std::getenv("TAVELIN_KILLS") ? std::atoi(std::getenv("TAVELIN_KILLS")) : 25;
+  for (int kill = 0; kill < kills; ++kill) {
+    SCOPED_TRACE(kill);
+    WriteBytes(file, before);
+    Saver saver(temp.path());
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ASSERT_TRUE(saver.Kill());
+    const int started = saver.LastStarted(false);
+
+    const std::string found = ReadBytes(file);
+    if (started == 0) {
+      ASSERT_EQ(found, before);
+      ++untouched;
+    } else if (found == FileOfGeneration(started)) {
+      ++renewed;
+    } else {
+      ASSERT_TRUE(found == FileOfGeneration(started - 1))
+          << "generation " << started << ": " << found.size() << " bytes";
+      ++old;
+    }
+    // What a cut save leaves beside the file is hidden from every listing, and goes now.
+    for (const std::string& name : RawNames(temp.path())) {
+      if (name == "." || name == ".." || name == "Recents.txt") continue;
+      ASSERT_EQ(name.rfind(".tavelin-", 0), 0u) << name;
+      ::unlink((temp / name).c_str());
+    }
+  }
+  // The kills landed inside saves and between them, not only before the first.
+  EXPECT_GT(old, kills / 10);
+  EXPECT_GT(renewed, 0);
+  std::printf("%d kills: %d before the first save, %d during a save, %d after one\n", kills,
+              untouched, old, renewed);
 }
 
 // The chooser on the real file system, loaded and closed in `folder` with one folder added.

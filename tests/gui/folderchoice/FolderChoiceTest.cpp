@@ -246,38 +246,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(list.currentRow(), depth - 1);
   }
 
-  void DoubleClickOpensSingleClickAndArrowsOnlyHighlight() {
-    DirListWidget list(platform::NativeFileSystem());
-    list.resize(257, 216);
-    QVERIFY(list.SetPath(ToU16String(folder_)));
-    list.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&list));
-    QSignalSpy changes(&list, &DirListWidget::changed);
-
-    QListWidgetItem* gamma = list.findItems(QStringLiteral("Gamma"), Qt::MatchExactly).value(0);
-    QVERIFY(gamma != nullptr);
-    list.scrollToItem(gamma);
-    const QPoint where = list.visualItemRect(gamma).center();
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, where);
-    QCOMPARE(list.currentItem(), gamma);
-    QTest::keyClick(&list, Qt::Key_Down);
-    QTest::keyClick(&list, Qt::Key_Up);
-    QCOMPARE(ToQString(list.Path()), folder_);
-    QCOMPARE(changes.count(), 0);
-
-    DoubleClick(list.viewport(), where);
-    QCOMPARE(ToQString(list.Path()), folder_ + QStringLiteral("/Gamma"));
-    QCOMPARE(changes.count(), 1);
-    QCOMPARE(list.item(list.count() - 1)->text(), QStringLiteral("Sub"));
-
-    // The root entry opens the root, which alone keeps its separator.
-    QCoreApplication::processEvents();
-    DoubleClick(list.viewport(), list.visualItemRect(list.item(0)).center());
-    QCOMPARE(ToQString(list.Path()), QStringLiteral("/"));
-    QCOMPARE(changes.count(), 2);
-    QCOMPARE(list.currentRow(), 0);
-  }
-
   void SettingThePathRaisesOneChangePerChangeAndRefusesNonFolders() {
     DirListWidget list(platform::NativeFileSystem());
     QSignalSpy changes(&list, &DirListWidget::changed);

@@ -28,7 +28,6 @@ class TreeViewTest : public QObject {
  private:
   std::unique_ptr<TreeViewRig> rig_;
 
-  static int ScreenHeight() { return QGuiApplication::primaryScreen()->geometry().height(); }
   TreeWindow& Window() { return rig_->Window(); }
   FileListBox& List(int index) { return rig_->List(index); }
   int FrameHeight() { return Window().frameGeometry().height() - Window().height(); }
@@ -379,36 +378,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(rig_->window.Top(), 4995.0f);
     Bar().setSliderDown(false);
     QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
-  }
-
-  void ATallTreePutsTheWindowAtTheTopWithTheCompanionCentredBeside() {
-    // Nested folders of five files each: 87 pixels of drawing a folder.
-    QTemporaryDir temp;
-    QString folder = temp.filePath(QStringLiteral("alt"));
-    const QString tall = folder;
-    for (int depth = ScreenHeight() / 87 + 2; depth > 0; --depth) {
-      MakeFolder(folder, {"a", "b", "c", "d", "e"});
-      folder += QStringLiteral("/sub");
-    }
-    const QString low = temp.filePath(QStringLiteral("baix"));
-    MakeFolder(low, {"x"});
-
-    rig_->ukvel.ShowTree(ToU16String(tall));
-    QVERIFY(rig_->window.Height() >= ScreenHeight() * 15.0f);
-    QCOMPARE(rig_->window.Top(), 0.0f);
-    QVERIFY(Companion().isVisible());
-    const long top = std::lround((ScreenHeight() - 254) / 2.0);
-    QCOMPARE(Companion().frameGeometry().top(), top);
-    QCOMPARE(Companion().frameGeometry().left(), Window().frameGeometry().left() - 40);
-    QCOMPARE(Bar().maximum(), ScreenHeight() * 15 / 2);
-    QCOMPARE(Bar().minimum(), -ScreenHeight() * 15 / 2);
-
-    // A tree that fits is centred again and leaves the companion where it is.
-    rig_->ukvel.ShowTree(ToU16String(low));
-    QVERIFY(Companion().isVisible());
-    QCOMPARE(Companion().frameGeometry().top(), top);
-    QCOMPARE(rig_->window.Top(),
-             std::lround((ScreenHeight() - rig_->window.Height() / 15) / 2.0) * 15.0f);
   }
 
   void ClosingTheCompanionUnloadsOnlyItAndItComesBackAfresh() {
