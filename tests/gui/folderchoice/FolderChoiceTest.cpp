@@ -330,30 +330,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(combo.ListIndex(), -1);
   }
 
-  void ReportsEveryKeyBeforeItsUsualEffect() {
-    SortedComboBox combo;
-    combo.AddItem(u"C:\\A");
-    combo.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&combo));
-    std::vector<std::pair<std::int16_t, std::int16_t>> keys;
-    QStringList textAtKey;
-    connect(&combo, &SortedComboBox::keyDown, &combo, [&](std::int16_t code, std::int16_t shift) {
-      keys.emplace_back(code, shift);
-      textAtKey << combo.currentText();
-    });
-    QTest::keyClick(&combo, Qt::Key_Down);
-    QTest::keyClick(&combo, Qt::Key_Delete, Qt::ShiftModifier | Qt::ControlModifier);
-    QTest::keyClick(&combo, Qt::Key_Enter, Qt::AltModifier);
-    QTest::keyClick(&combo, Qt::Key_Return);
-    QTest::keyClick(&combo, Qt::Key_Q);
-    QTest::keyClick(&combo, Qt::Key_5);
-    // Down and the modifier keys themselves have no code of their own.
-    QCOMPARE(keys,
-             (std::vector<std::pair<std::int16_t, std::int16_t>>{
-                 {0, 0}, {0, 1}, {0, 3}, {46, 3}, {0, 4}, {13, 4}, {13, 0}, {81, 0}, {53, 0}}));
-    QCOMPARE(textAtKey.at(3), QStringLiteral("C:\\A"));
-  }
-
   void RemovingTheSelectedEntryKeepsTheEditFieldForTheKeysOwnEffect() {
     SortedComboBox combo;
     for (auto item : {u"C:\\A", u"C:\\B", u"C:\\C"})

@@ -81,29 +81,6 @@ class TreeViewTest : public QObject {
   }
   void cleanup() { rig_.reset(); }
 
-  void AListKeepsItsEntriesAndSelectsOneAtATime() {
-    FileListBox& list = List(5);
-    for (const char16_t* entry : {u"zeta.txt", u"Alfa.doc", u"mig", u"zeta.txt"})
-      list.AddItem(entry);
-    QCOMPARE(EntriesOf(list), (QStringList{"zeta.txt", "Alfa.doc", "mig", "zeta.txt"}));
-    QCOMPARE(list.List(-1), u"");
-    QCOMPARE(list.List(4), u"");
-    list.SetListIndex(1);
-    list.SetListIndex(3);
-    QCOMPARE(list.ListIndex(), 3);
-    QCOMPARE(list.Widget().selectionModel()->selectedIndexes().size(), 1);
-    list.SetListIndex(-1);
-    QCOMPARE(list.ListIndex(), -1);
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.SetListIndex(4));
-    list.RemoveItem(1);
-    QCOMPARE(list.List(1), u"mig");
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, list.RemoveItem(3));
-    list.SetListIndex(2);
-    list.Clear();
-    QCOMPARE(list.Widget().model()->rowCount(), 0);
-    QCOMPARE(list.ListIndex(), -1);
-  }
-
   // The walk hands a folder's files over at once: the view hears of one change, not one a file.
   void AListTakesEachBatchAsOneChange() {
     QAbstractItemModel& model = *List(1).Widget().model();
@@ -380,18 +357,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
   }
 
-  void ClosingTheCompanionUnloadsOnlyItAndItComesBackAfresh() {
-    LoadBesideTheTree();
-    Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QPointer<ScrollCompanion> companion = &Companion();
-    QVERIFY(companion->close());
-    QVERIFY(!rig_->companion.Loaded());
-    QVERIFY(rig_->window.Loaded());
-    FlushDeletes();
-    QVERIFY(companion.isNull());
-    rig_->fscroll.SetVisible(true);
-    QCOMPARE(rig_->companion.Value(), 0);
-  }
   void BoxHasACrispOutlineAndAFilledInside() {
     Surface().Box(10, 29, 31, 43, kOutline);
     QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(31, 43));
@@ -410,16 +375,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(outline, QRect(30, outline.top(), 22, 15));
     QCOMPARE(ExtentOf(Image(), kFill, area), outline.adjusted(1, 1, -1, -1));
     QCOMPARE(CountOtherThan(Image(), {kGrey, kFill, Background()}, area), 0);
-  }
-
-  void ConnectorsAreOneUnbrokenPixelPath() {
-    Surface().Line(20.5f, 43, 20.5f, 95.4f, kOutline);
-    Surface().Line(Surface().CurrentX(), Surface().CurrentY(), 28, Surface().CurrentY(), kOutline);
-    QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(28, 95.4f));
-    // Down column 20, turning at row 95 to end at column 28.
-    QCOMPARE(ExtentOf(Image(), kGrey, QRect(20, 0, 1, 120)), QRect(QPoint(20, 43), QPoint(20, 95)));
-    QCOMPARE(ExtentOf(Image(), kGrey, QRect(0, 95, 60, 1)), QRect(QPoint(20, 95), QPoint(28, 95)));
-    QCOMPARE(CountOtherThan(Image(), {Background()}, QRect(0, 0, 60, 120)), 53 + 8);
   }
 
   void ALineDrawnAgainIsSkippedUntilSomethingElseCoversIt() {
@@ -493,15 +448,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(title, QStringLiteral("Tavelin"));
     QCOMPARE(text, QStringLiteral("Màxim  50 <b>subcarpetes</b>"));
     QCOMPARE(cursorWhileShown, Qt::ArrowCursor);
-
-    // Without long work going on, no cursor is imposed.
-    bool overridden = true;
-    QTimer::singleShot(0, [&] {
-      overridden = QGuiApplication::overrideCursor() != nullptr;
-      QApplication::activeModalWidget()->close();
-    });
-    QtMessageView().ShowMessage(u"No és un executable");
-    QVERIFY(!overridden);
   }
 };
 
