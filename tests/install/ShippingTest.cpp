@@ -3,7 +3,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -120,34 +119,12 @@ class ShippingTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void IsAnA4DocumentWithEachChapterOnAPageOfItsOwn() {
+  void IsAnA4DocumentOfFourNumberedPages() {
     const ToolRun info = RunTool(QStringLiteral("pdfinfo"), {kDocument});
     QVERIFY(info.out.contains(QStringLiteral("Pages:           4\n")));
     QVERIFY(info.out.contains(QStringLiteral("Page size:       595 x 842 pts (A4)\n")));
 
-    // The title and the first chapter share page 1; every later chapter opens a page, and its
-    // sections follow on that page in the order of the source.
-    QFile source(SourcePath(QStringLiteral("docs/help/Tavelin.ca.md")));
-    QVERIFY(source.open(QIODevice::ReadOnly | QIODevice::Text));
-    static const QRegularExpression heading(QStringLiteral("^(#{1,3}) (.+)$"));
-    static const QRegularExpression picture(QStringLiteral("!\\[[^\\]]*\\]\\([^)]*\\)"));
-    int page = 1, chapters = 0, headings = 0, from = 0;
-    QString text = PageText(page);
-    for (const QString& line : QString::fromUtf8(source.readAll()).split(u'\n')) {
-      const QRegularExpressionMatch match = heading.match(line);
-      if (!match.hasMatch()) continue;
-      ++headings;
-      const QString name = match.captured(2).remove(picture).simplified();
-      if (match.capturedLength(1) == 2 && ++chapters > 1) {
-        text = PageText(++page);
-        from = 0;
-        QVERIFY2(text.startsWith(name), qPrintable(text.left(60)));
-      }
-      from = text.indexOf(name, from);
-      QVERIFY2(from >= 0, qPrintable(QStringLiteral("page %1 lacks %2").arg(page).arg(name)));
-    }
-    QCOMPARE(headings, 12);
-    QCOMPARE(page, 4);
+    // Every page bears its number.
     for (int p = 1; p <= 4; ++p) {
       const QString pageText = PageText(p);
       QVERIFY2(pageText.endsWith(QStringLiteral("Pàgina %1 de 4").arg(p)),

@@ -59,21 +59,6 @@ class TreeViewTest : public QObject {
     return QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
   }
 
-  // The tree window shown 3000 twips from the top, then the companion loaded beside it.
-  void LoadBesideTheTree() {
-    rig_->fkvel.Show();
-    rig_->window.SetTop(3000);
-    rig_->fscroll.SetVisible(true);
-    QVERIFY(QTest::qWaitForWindowExposed(&Companion()));
-  }
-
-  static core::PackedNames Numbered(const QString& prefix, int count) {
-    core::PackedNames names;
-    for (int i = 0; i < count; ++i)
-      names.Add(ToU16String(prefix + QString::number(i)));
-    return names;
-  }
-
  private slots:
   void init() {
     rig_ = std::make_unique<TreeViewRig>();
@@ -85,9 +70,12 @@ class TreeViewTest : public QObject {
   void AListTakesEachBatchAsOneChange() {
     QAbstractItemModel& model = *List(1).Widget().model();
     QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-    List(1).AddItems(Numbered(QStringLiteral("fitxer-"), 1000));
-    List(1).AddItems(Numbered(QStringLiteral("més-"), 2));
-    List(1).AddItems(core::PackedNames());
+    for (const auto& [prefix, count] : {std::pair{u"fitxer-", 1000}, {u"més-", 2}, {u"", 0}}) {
+      core::PackedNames names;
+      for (int i = 0; i < count; ++i)
+        names.Add(prefix + QString::number(i).toStdU16String());
+      List(1).AddItems(std::move(names));
+    }
     QCOMPARE(inserted.count(), 2);
     QCOMPARE(inserted.at(0).mid(1), (QVariantList{0, 999}));
     QCOMPARE(inserted.at(1).mid(1), (QVariantList{1000, 1001}));
@@ -121,9 +109,12 @@ class TreeViewTest : public QObject {
     }
   }
 
-  void TabPassesOnlyTheShownListsThenTheButtonsAndShiftTabGoesBack() {
-    for (int index : {3, 7, 12})
-      List(index).SetVisible(true);
+  // The keyboard moves the focus through the shown lists, then the buttons, and a selection
+  // made with it leaves the active list alone.
+  void KeysMoveTheFocusAndTheSelectionButNotTheActiveList() {
+    PlaceList(3, 45, 3);
+    PlaceList(7, 120, 3);
+    List(12).SetVisible(true);
     ShowWindow(true);
     List(3).Widget().setFocus();
     QList<QWidget*> expected = {&List(7).Widget(), &List(12).Widget()};
@@ -137,6 +128,14 @@ class TreeViewTest : public QObject {
     Window().Bt(0).setFocus();
     QTest::keyClick(&Window().Bt(0), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), &List(12).Widget());
+
+    List(3).SetListIndex(1);
+    List(7).SetListIndex(0);
+    List(7).Widget().setFocus();
+    QTest::keyClick(&List(7).Widget(), Qt::Key_Down);
+    QCOMPARE(List(7).ListIndex(), 1);
+    QCOMPARE(List(3).ListIndex(), 1);
+    QCOMPARE(rig_->fkvel.ActiveList, 0);
   }
 
   void FirstShowCentresAndSizesAreTheFrameInTwips() {
@@ -222,19 +221,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(List(3).ListIndex(), -1);
     QCOMPARE(List(7).ListIndex(), -1);
     QVERIFY(rig_->recorded.started.empty());
-  }
-
-  void KeyboardSelectionLeavesTheActiveListAlone() {
-    PlaceList(3, 45, 3);
-    PlaceList(5, 120, 3);
-    ShowWindow(true);
-    List(3).SetListIndex(1);
-    List(5).SetListIndex(0);
-    List(5).Widget().setFocus();
-    QTest::keyClick(&List(5).Widget(), Qt::Key_Down);
-    QCOMPARE(List(5).ListIndex(), 1);
-    QCOMPARE(List(3).ListIndex(), 1);
-    QCOMPARE(rig_->fkvel.ActiveList, 0);
   }
 
   void DoubleClicksAndButtonsStartProgramsOnTheirLists() {
@@ -330,7 +316,10 @@ class TreeViewTest : public QObject {
   }
 
   void EveryValueChangeMovesTheTreeWindow() {
-    LoadBesideTheTree();
+    rig_->fkvel.Show();
+    rig_->window.SetTop(3000);
+    rig_->fscroll.SetVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&Companion()));
     // Without a title bar the window is its client area: 254 pixels.
     QCOMPARE(rig_->companion.Height(), 3810.0f);
     // Value + 3000 twips, at the nearest whole pixel: 3100 twips are 206.7 pixels, so 207.
