@@ -61,7 +61,6 @@ constexpr qint64 kSlowdown = 1;
 
 struct Outcome {
   int items = -1;
-  std::u16string first, last;
   std::string writtenBack;
   qint64 loadMs = 0;
 };
@@ -80,10 +79,7 @@ Outcome LoadAndClose(const std::string& bytes) {
   timer.start();
   window.Attach(form);
   outcome.loadMs = timer.elapsed();
-  const core::ComboBox& recents = window.LstR();
-  outcome.items = recents.ListCount();
-  outcome.first = recents.List(0);
-  outcome.last = recents.List(recents.ListCount() - 1);
+  outcome.items = window.LstR().ListCount();
   window.close();
   outcome.writtenBack = ReadBytes(temp / "Recents.txt");
   return outcome;

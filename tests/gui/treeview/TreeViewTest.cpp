@@ -109,26 +109,11 @@ class TreeViewTest : public QObject {
     }
   }
 
-  // The keyboard moves the focus through the shown lists, then the buttons, and a selection
-  // made with it leaves the active list alone.
-  void KeysMoveTheFocusAndTheSelectionButNotTheActiveList() {
+  // A selection made with the keyboard leaves the active list alone.
+  void KeysMoveTheSelectionButNotTheActiveList() {
     PlaceList(3, 45, 3);
     PlaceList(7, 120, 3);
-    List(12).SetVisible(true);
     ShowWindow(true);
-    List(3).Widget().setFocus();
-    QList<QWidget*> expected = {&List(7).Widget(), &List(12).Widget()};
-    for (int i = 0; i < TreeWindow::kButtonCount; ++i)
-      expected.append(&Window().Bt(i));
-    expected.append(&List(3).Widget());
-    for (QWidget* next : expected) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QCOMPARE(QApplication::focusWidget(), next);
-    }
-    Window().Bt(0).setFocus();
-    QTest::keyClick(&Window().Bt(0), Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(QApplication::focusWidget(), &List(12).Widget());
-
     List(3).SetListIndex(1);
     List(7).SetListIndex(0);
     List(7).Widget().setFocus();
