@@ -122,7 +122,6 @@ class RealWindowsTest : public QObject {
     ::setenv("PATH", (bin + ':' + path).c_str(), 1);
     ::setenv("TAVELIN_STARTS", starts.c_str(), 1);
     const ScopedWorkingDirectory inside(temp.path());
-
     gui::testing::TreeViewRig rig(platform::NativeLauncher());
     rig.ukvel.ShowTree(platform::FromNativeName(root));
     QVERIFY(QTest::qWaitForWindowExposed(&rig.Window()));
@@ -147,7 +146,6 @@ class RealWindowsTest : public QObject {
       }
     }
     QCOMPARE(expected.size(), std::size_t{12 * 6});
-
     // The programs run on their own: their notes come in when they have.
     std::sort(expected.begin(), expected.end());
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);

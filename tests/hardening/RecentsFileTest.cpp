@@ -110,7 +110,6 @@ TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
     std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
     ASSERT_TRUE(saver.Kill());
     const int started = saver.LastStarted(false);
-
     const std::string found = ReadBytes(file);
     if (started == 0) {
       ASSERT_EQ(found, before);

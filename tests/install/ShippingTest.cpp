@@ -12,8 +12,7 @@ namespace {
 
 struct ToolRun {
   int exitCode = -1;
-  QString out;
-  QString err;
+  QString out, err;
 };
 
 // Runs `program` and waits for it; one that cannot start gives -1 and the reason in `err`.
@@ -33,14 +32,10 @@ ToolRun RunTool(const QString& program, const QStringList& arguments,
   return run;
 }
 
-QString SourcePath(const QString& relative) {
-  return QStringLiteral(TAVELIN_SOURCE_DIR "/") + relative;
-}
-
 // A picture of the source enlarged `factor` times, every pixel a square block: how pixel art is
 // shipped.
 QImage EnlargedPicture(const QString& relative, int factor) {
-  const QImage picture(SourcePath(relative));
+  const QImage picture(QStringLiteral(TAVELIN_SOURCE_DIR "/") + relative);
   return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)
       .convertToFormat(QImage::Format_ARGB32);
 }
@@ -123,7 +118,6 @@ class ShippingTest : public QObject {
     const ToolRun info = RunTool(QStringLiteral("pdfinfo"), {kDocument});
     QVERIFY(info.out.contains(QStringLiteral("Pages:           4\n")));
     QVERIFY(info.out.contains(QStringLiteral("Page size:       595 x 842 pts (A4)\n")));
-
     // Every page bears its number.
     for (int p = 1; p <= 4; ++p) {
       const QString pageText = PageText(p);
@@ -144,7 +138,6 @@ class ShippingTest : public QObject {
       QCOMPARE(cells[8], QStringLiteral("image"));
       QCOMPARE(cells[12], QStringLiteral("384"));
     }
-
     // Extracted again, they are the source pictures enlarged by whole pixels, in the order of
     // the pages: the pixel art eight times (shown at twice its size), the screenshots four.
     QTemporaryDir folder;

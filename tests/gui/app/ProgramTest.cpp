@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 
 #include "app/Program.h"
 #include "gui/TreeViewRig.h"
@@ -30,13 +31,11 @@ class ProgramTest : public QObject {
     QVERIFY(program.Chooser().LDirs().SetPath(gui::ToU16String(folder)));
     QTest::mouseClick(program.Chooser().findChild<QPushButton*>(QStringLiteral("BtOk")),
                       Qt::LeftButton);
-
     gui::TreeWindow* tree = program.TreeWindow().Window();
     QVERIFY(tree != nullptr && tree->isVisible());
     QCOMPARE(tree->windowTitle(), folder);
     QCOMPARE(gui::testing::EntriesOf(tree->Lst(2)), QStringList{"carta nova.txt"});
     QVERIFY(!tree->Lst(2).Widget().isHidden());
-
     // Closing the chooser saves the recent folders and leaves the tree window working; the
     // program ends with its last window.
     QVERIFY(program.Chooser().close());
@@ -44,14 +43,11 @@ class ProgramTest : public QObject {
     QVERIFY(recents.open(QIODevice::ReadOnly));
     QCOMPARE(recents.readAll(), folder.toUtf8() + "\r\n");
     const auto open = [] {
-      QStringList windows;
-      for (const QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->isVisible() && widget->testAttribute(Qt::WA_QuitOnClose))
-          windows << widget->windowTitle();
-      }
-      return windows;
+      return std::ranges::count_if(QApplication::topLevelWidgets(), [](const QWidget* window) {
+        return window->isVisible() && window->testAttribute(Qt::WA_QuitOnClose);
+      });
     };
-    QCOMPARE(open(), QStringList{folder});
+    QCOMPARE(open(), 1);
     gui::testing::PressRow(tree->Lst(2).Widget(), 0);
     QTest::mouseClick(&tree->Bt(0), Qt::LeftButton);
     QCOMPARE(launcher.started.size(), std::size_t{1});
@@ -59,7 +55,7 @@ class ProgramTest : public QObject {
             u"Notepad.exe " + gui::ToU16String(folder) + u"/Sub/carta nova.txt");
     QVERIFY(messages.shown.empty());
     QVERIFY(tree->close());
-    QCOMPARE(open(), QStringList{});
+    QCOMPARE(open(), 0);
     QVERIFY(!program.TreeWindow().Loaded());
     QDir::setCurrent(previous);
   }

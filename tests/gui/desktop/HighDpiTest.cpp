@@ -1,11 +1,9 @@
-// At a scale factor of 2, as on a high-density screen: the pictures, the icon and the drawing at
-// the screen's own resolution, every size still in logical pixels.
+// At a scale factor of 2, as on a high-density screen: the drawing at the screen's own
+// resolution, every size still in logical pixels.
 #include <QApplication>
 #include <QtTest>
 
 #include "gui/TreeViewRig.h"
-#include "gui/common/AppIcon.h"
-#include "gui/treeview/ButtonPictures.h"
 
 namespace tavelin::gui {
 
@@ -30,18 +28,6 @@ class HighDpiTest : public QObject {
  private slots:
   void initTestCase() { QCOMPARE(qApp->devicePixelRatio(), 2.0); }
 
-  // Pixel art is shown at twice its pixels, each a sharp 2 × 2 block.
-  void PicturesAndIconAreShownAtTwiceTheirPixels() {
-    TreeWindow window;
-    for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
-      const QIcon& icon = window.Bt(i).icon();
-      QCOMPARE(Plain(icon.pixmap(window.Bt(i).iconSize(), 2.0).toImage()),
-               Enlarged(ButtonPicture(i).toImage()));
-    }
-    const QImage icon = Enlarged(TavelinIcon().pixmap(QSize(32, 32), 1.0).toImage());
-    QCOMPARE(Plain(window.windowIcon().pixmap(QSize(32, 32), 2.0).toImage()), icon);
-  }
-
   void TheDrawingIsKeptAndShownAtDeviceResolution() {
     TreeWindow window;
     ImageSurface& surface = window.Surface();
@@ -59,7 +45,6 @@ class HighDpiTest : public QObject {
     }
     // Boxes and connectors cover the same logical pixels as at a ratio of 1, each a 2 × 2 block.
     QCOMPARE(Plain(surface.Image()), Enlarged(reference.Image()));
-
     // A name is measured in logical pixels but drawn with the device's finer pixels: text drawn
     // at 1 and enlarged would be its own halved picture enlarged again.
     for (ImageSurface* drawing : {&surface, &reference}) {
@@ -74,7 +59,6 @@ class HighDpiTest : public QObject {
     const QImage text = Plain(surface.Image().copy(deviceRow));
     QVERIFY(text !=
             Enlarged(text.scaled(text.size() / 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-
     // The window shows the image device pixel for device pixel, below its button strip.
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
