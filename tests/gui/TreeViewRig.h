@@ -23,9 +23,7 @@
 
 namespace tavelin::gui::testing {
 
-inline const QRgb kGrey = qRgb(192, 192, 192);
-inline const QRgb kFill = qRgb(255, 255, 128);
-inline const QRgb kNavy = qRgb(0, 0, 128);
+inline const QRgb kGrey = qRgb(192, 192, 192), kFill = qRgb(255, 255, 128), kNavy = qRgb(0, 0, 128);
 
 // Deletes the windows that were let go of with deleteLater.
 inline void FlushDeletes() {
@@ -91,8 +89,6 @@ struct TreeViewRig {
     window.Attach(fkvel);
     companion.Attach(fscroll);
   }
-  TreeViewRig(const TreeViewRig&) = delete;
-  TreeViewRig& operator=(const TreeViewRig&) = delete;
   ~TreeViewRig() {
     window.Unload();
     companion.Unload();

@@ -64,7 +64,6 @@ int DifferingPixels(const QImage& actual, const QImage& expected) {
 }
 
 #if defined(__linux__)
-// cmake --install into a prefix of the test's own.
 ToolRun Install(const QString& prefix, const QString& stage = {}) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.remove(QStringLiteral("DESTDIR"));

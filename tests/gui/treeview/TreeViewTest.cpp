@@ -373,32 +373,27 @@ class TreeViewTest : public QObject {
     const QRect more = ExtentOf(Image(), kNavy, QRect(ink.right() + 1, 29, 40, row.height()));
     QVERIFY(more.left() >= qFloor(end) && more.right() < Surface().CurrentX() + 1);
   }
-  void MessageBoxShowsPlainTextWithOkOnlyAndAnArrowOverABusyCursor() {
-    QMessageBox* box = nullptr;
-    QString title, text;
-    Qt::CursorShape cursorWhileShown = Qt::BlankCursor;
+  // A name may hold markup: the message shows it as plain text, under an arrow while the long
+  // work around it keeps the wait cursor.
+  void MessageBoxShowsPlainTextUnderAnArrowOverABusyCursor() {
+    QString seen;
     QTimer::singleShot(0, [&] {
-      box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box != nullptr);
-      title = box->windowTitle();
-      text = box->text();
-      QCOMPARE(box->icon(), QMessageBox::NoIcon);
-      QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-      QCOMPARE(box->textFormat(), Qt::PlainText);
-      cursorWhileShown = QGuiApplication::overrideCursor()->shape();
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      seen = QStringLiteral("%1|%2|%3|%4")
+                 .arg(box->windowTitle(), box->text())
+                 .arg(box->textFormat() == Qt::PlainText)
+                 .arg(QGuiApplication::overrideCursor()->shape());
       box->button(QMessageBox::Ok)->click();
     });
     {
       BusyCursor busy;
       QtMessageView().ShowMessage(u"Màxim  50 <b>subcarpetes</b>");
-      // Back to the wait cursor for the rest of the long work.
       QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
-    QVERIFY(box != nullptr);
+    QCOMPARE(seen,
+             QStringLiteral("Tavelin|Màxim  50 <b>subcarpetes</b>|1|%1").arg(Qt::ArrowCursor));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(title, QStringLiteral("Tavelin"));
-    QCOMPARE(text, QStringLiteral("Màxim  50 <b>subcarpetes</b>"));
-    QCOMPARE(cursorWhileShown, Qt::ArrowCursor);
   }
 };
 
