@@ -19,12 +19,12 @@ namespace tavelin::fuzz {
 inline std::vector<std::string> LinesOf(std::string_view bytes) {
   std::vector<std::string> lines(1);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] == '\r' || bytes[i] == '\n') {
-      if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-      lines.emplace_back();
-    } else {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
       lines.back() += bytes[i];
+      continue;
     }
+    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    lines.emplace_back();
   }
   if (lines.back().empty()) lines.pop_back();
   return lines;
@@ -42,20 +42,15 @@ inline RoundTrip RunRoundTrip(std::string_view bytes) {
   fakes::FakeFileSystem fileSystem;
   fileSystem.SetFile(kFile, std::string(bytes));
   RoundTrip trip;
-
-  fakes::FakeList first;
-  first.sorted = true;
-  core::Ctrls::LoadListFromFile(kFile, first, fileSystem);
-  core::Ctrls::SaveListToFile(first, kFile, fileSystem);
-  trip.loaded = first.items;
-  trip.written = fileSystem.Files().at(kFile);
-
-  fakes::FakeList second;
-  second.sorted = true;
-  core::Ctrls::LoadListFromFile(kFile, second, fileSystem);
-  core::Ctrls::SaveListToFile(second, kFile, fileSystem);
-  trip.reloaded = second.items;
-  trip.rewritten = fileSystem.Files().at(kFile);
+  for (auto [items, file] :
+       {std::pair{&trip.loaded, &trip.written}, {&trip.reloaded, &trip.rewritten}}) {
+    fakes::FakeList list;
+    list.sorted = true;
+    core::Ctrls::LoadListFromFile(kFile, list, fileSystem);
+    core::Ctrls::SaveListToFile(list, kFile, fileSystem);
+    *items = list.items;
+    *file = fileSystem.Files().at(kFile);
+  }
   return trip;
 }
 
@@ -65,13 +60,13 @@ inline std::string ViolationOf(std::string_view bytes, const RoundTrip& trip) {
   if (trip.loaded.size() != original.size()) return "an item for each line";
   if (trip.reloaded != trip.loaded) return "the written file reads back as the same list";
   if (trip.rewritten != trip.written) return "writing the same list twice gives the same bytes";
-
-  const std::string_view written = trip.written;
-  if (!written.empty() && !written.ends_with("\r\n")) return "every written line ends in CR LF";
-  std::vector<std::string> back = LinesOf(written);
+  if (!trip.written.empty() && !trip.written.ends_with("\r\n")) {
+    return "every written line ends in CR LF";
+  }
+  std::vector<std::string> back = LinesOf(trip.written);
   if (back.size() != trip.loaded.size()) return "a written line for each item";
-  std::sort(original.begin(), original.end());
-  std::sort(back.begin(), back.end());
+  std::ranges::sort(original);
+  std::ranges::sort(back);
   if (back != original) return "every line is written back byte for byte";
   return {};
 }

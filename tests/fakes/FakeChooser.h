@@ -35,14 +35,13 @@ class FakeDirectoryList : public core::DirectoryList {
   const platform::FileSystem& fileSystem_;
 };
 
-// A sorted combo box that counts how often an item's text is read.
+// A sorted combo box.
 class FakeComboBox : public core::ComboBox {
  public:
   FakeComboBox() { list.sorted = true; }
 
   FakeList list;
   std::u16string text;
-  mutable int reads = 0;
 
   // The user picks item `index`: it becomes the selection and fills the edit field.
   void Pick(int index) {
@@ -51,10 +50,7 @@ class FakeComboBox : public core::ComboBox {
   }
 
   int ListCount() const override { return list.ListCount(); }
-  std::u16string List(int index) const override {
-    ++reads;
-    return list.List(index);
-  }
+  std::u16string List(int index) const override { return list.List(index); }
   void AddItem(const std::u16string& item) override { list.AddItem(item); }
   void RemoveItem(int index) override {
     list.RemoveItem(index);

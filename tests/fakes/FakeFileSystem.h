@@ -2,6 +2,7 @@
 // order ListFolder returns them, with the separator of the system it stands for.
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <set>
 #include <string>
@@ -15,14 +16,27 @@ class FakeFileSystem : public platform::FileSystem {
  public:
   explicit FakeFileSystem(char16_t separator = u'\\') : separator_(separator) {}
 
-  // Adds an entry to `folder` (given without trailing separator); a sub-folder is also created
-  // as an empty folder of its own.
+  // Adds an entry to `folder` (given without trailing separator); a sub-folder also becomes an
+  // empty folder of its own. Below a root such as "C:\" that name has a doubled separator, as
+  // the walk forms it.
   void AddFile(const std::u16string& folder, const std::u16string& name) {
     folders_[folder].push_back({name, false});
   }
   void AddFolder(const std::u16string& folder, const std::u16string& name) {
     folders_[folder].push_back({name, true});
-    folders_[Join(folder, name)];
+    folders_[folder + separator_ + name];
+  }
+  // Adds each entry below `root` in order: "x" a file, "x\" a folder, "a\x" an entry of a.
+  void Add(const std::u16string& root, std::initializer_list<std::u16string> entries) {
+    for (std::u16string entry : entries) {
+      const bool folder = entry.ends_with(separator_);
+      if (folder) entry.pop_back();
+      const std::size_t cut = entry.rfind(separator_);
+      const std::u16string parent =
+          cut == std::u16string::npos ? root : root + separator_ + entry.substr(0, cut);
+      const std::u16string name = entry.substr(cut + 1);  // npos + 1 is 0
+      folder ? AddFolder(parent, name) : AddFile(parent, name);
+    }
   }
   // Lists the folder as the system would, with "." and ".." first.
   void AddDotEntries(const std::u16string& folder) {
@@ -43,42 +57,32 @@ class FakeFileSystem : public platform::FileSystem {
 
   std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
     listed_.push_back(folder);
-    std::u16string key = folder;
     // "C:\\" stands for the root "C:\"; any other path loses its one trailing separator.
+    std::u16string key = folder;
     if (!key.empty() && key.back() == separator_) key.pop_back();
-    if (auto found = folders_.find(key); found != folders_.end()) return found->second;
-    if (auto found = folders_.find(key + separator_); found != folders_.end()) return found->second;
+    for (const auto& name : {key, key + separator_}) {
+      if (auto found = folders_.find(name); found != folders_.end()) return found->second;
+    }
     return {};
   }
-
   bool IsFolder(const std::u16string& path) const override { return folders_.contains(path); }
-
   bool IsOrdinaryFile(const std::u16string& path) const override { return files_.contains(path); }
-
   std::string ReadFile(const std::u16string& path) const override {
     if (failingReads_.contains(path) || !files_.contains(path)) {
       throw platform::SystemError("cannot read", 13);
     }
     return files_.at(path);
   }
-
   void ReplaceFile(const std::u16string& path, const std::string& bytes) const override {
     if (failingWrites_.contains(path)) throw platform::SystemError("cannot write", 28);
     files_[path] = bytes;
   }
 
  private:
-  // A root such as "C:\" keeps its separator, so its children get a doubled one, as the walk
-  // forms them.
-  std::u16string Join(const std::u16string& folder, const std::u16string& name) const {
-    return folder + separator_ + name;
-  }
-
   char16_t separator_;
   std::map<std::u16string, std::vector<platform::FolderEntry>> folders_;
   mutable std::map<std::u16string, std::string> files_;
-  std::set<std::u16string> failingWrites_;
-  std::set<std::u16string> failingReads_;
+  std::set<std::u16string> failingWrites_, failingReads_;
   mutable std::vector<std::u16string> listed_;
 };
 

@@ -1,6 +1,9 @@
 // The whole tree view wired to fakes, as the program wires it to real windows.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/treeview/FKvel.h"
 #include "core/treeview/FScroll.h"
 #include "core/treeview/TreeLayoutState.h"
@@ -25,18 +28,25 @@ struct RecordingTreeView {
   core::FScroll fscroll{companion, window, screen};
   core::FKvel fkvel{window, fscroll, layout, launcher, messages};
   core::UKvel ukvel;
+
+  // The folder names drawn so far, in order.
+  std::vector<std::u16string> FolderNames() const {
+    std::vector<std::u16string> names;
+    for (const DrawCall& call : window.surface.Of(DrawCall::kPrint))
+      names.push_back(call.text);
+    return names;
+  }
 };
 
 // The file system exists before the views that walk it.
 struct FakeFileSystemHolder {
-  explicit FakeFileSystemHolder(char16_t separator) : fs(separator) {}
   FakeFileSystem fs;
 };
 
 // ... on an in-memory file system.
 struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
   explicit FakeTreeView(char16_t separator = u'\\')
-      : FakeFileSystemHolder(separator), RecordingTreeView(fs) {}
+      : FakeFileSystemHolder{FakeFileSystem(separator)}, RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes

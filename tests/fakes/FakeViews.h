@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -22,36 +20,31 @@ struct DrawCall {
   enum Kind { kLine, kBox, kPrint, kCls } kind;
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
   core::Color color = 0;
-  std::u16string text;
+  std::u16string text = {};
 };
 
 // Text advances by a fixed width per character, so name ends are predictable.
 class FakeSurface : public core::DrawingSurface {
  public:
   static constexpr float kCharWidth = 6;
-
   std::vector<DrawCall> calls;
 
   float CurrentX() const override { return x_; }
   void SetCurrentX(float x) override { x_ = x; }
   float CurrentY() const override { return y_; }
   void SetCurrentY(float y) override { y_ = y; }
-  void Line(float x1, float y1, float x2, float y2, core::Color color) override {
-    calls.push_back({DrawCall::kLine, x1, y1, x2, y2, color, {}});
-    x_ = x2;
-    y_ = y2;
+  void Line(float x1, float y1, float x2, float y2, core::Color c) override {
+    Shape(DrawCall::kLine, x1, y1, x2, y2, c);
   }
-  void Box(float x1, float y1, float x2, float y2, core::Color color) override {
-    calls.push_back({DrawCall::kBox, x1, y1, x2, y2, color, {}});
-    x_ = x2;
-    y_ = y2;
+  void Box(float x1, float y1, float x2, float y2, core::Color c) override {
+    Shape(DrawCall::kBox, x1, y1, x2, y2, c);
   }
   void Print(const std::u16string& text) override {
     calls.push_back({DrawCall::kPrint, x_, y_, 0, 0, 0, text});
     x_ += kCharWidth * static_cast<float>(text.size());
   }
   void Cls() override {
-    calls.push_back({DrawCall::kCls, 0, 0, 0, 0, 0, {}});
+    calls.push_back({DrawCall::kCls});
     x_ = y_ = 0;
   }
 
@@ -63,6 +56,11 @@ class FakeSurface : public core::DrawingSurface {
   }
 
  private:
+  void Shape(DrawCall::Kind kind, float x1, float y1, float x2, float y2, core::Color color) {
+    calls.push_back({kind, x1, y1, x2, y2, color, {}});
+    x_ = x2;
+    y_ = y2;
+  }
   float x_ = 0, y_ = 0;
 };
 
@@ -108,18 +106,14 @@ class FakeList : public core::FileList {
 
  private:
   void Insert(const std::u16string& item) {
-    if (!sorted) {
-      items.push_back(item);
-      return;
-    }
-    auto place = std::upper_bound(items.begin(), items.end(), item, LessIgnoringCase);
-    items.insert(place, item);
-  }
-  static bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
-    auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [&](char16_t x, char16_t y) { return lower(x) < lower(y); });
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const auto less = [&](const std::u16string& a, const std::u16string& b) {
+      return std::lexicographical_compare(
+          a.begin(), a.end(), b.begin(), b.end(),
+          [&](char16_t x, char16_t y) { return lower(x) < lower(y); });
+    };
+    items.insert(sorted ? std::upper_bound(items.begin(), items.end(), item, less) : items.end(),
+                 item);
   }
 };
 
@@ -131,9 +125,8 @@ class FakeTreeWindow : public core::TreeWindowView {
   bool loaded = false;
   int loads = 0, shows = 0, focuses = 0;
   std::u16string caption;
-  float left = 3000, top = 1000;
+  float left = 3000, top = 1000, pbtsHeight = 25;
   float width = 304 * 15 + kFrameW, height = 202 * 15 + kFrameH;
-  float pbtsHeight = 25;
   FakeSurface surface;
   std::array<FakeList, core::kFileListCount> lists;
 
@@ -145,10 +138,8 @@ class FakeTreeWindow : public core::TreeWindowView {
     width = 304 * 15 + kFrameW;
     height = 202 * 15 + kFrameH;
     surface = FakeSurface();
-    for (int i = 0; i < core::kFileListCount; ++i) {
-      lists[static_cast<std::size_t>(i)] = FakeList();
-      lists[static_cast<std::size_t>(i)].left = i == 0 ? 144 : 152;
-    }
+    lists.fill(FakeList());
+    lists[0].left = 144;
   }
   void Unload() override { loaded = false; }
   void Show() override { ++shows; }
@@ -165,7 +156,7 @@ class FakeTreeWindow : public core::TreeWindowView {
   float ScaleHeight() const override { return (height - kFrameH) / 15; }
   float PBtsHeight() const override { return pbtsHeight; }
   core::DrawingSurface& Surface() override { return surface; }
-  core::FileList& Lst(int index) override { return lists.at(static_cast<std::size_t>(index)); }
+  core::FileList& Lst(int index) override { return List(index); }
 
   FakeList& List(int index) { return lists.at(static_cast<std::size_t>(index)); }
 };
@@ -210,14 +201,15 @@ class FakeScreen : public core::Screen {
   float Height() const override { return height; }
 };
 
+// Programs named in `failing` cannot be started; every request is recorded all the same.
 class FakeLauncher : public platform::Launcher {
  public:
   std::vector<platform::StartRequest> started;
-  std::vector<std::u16string> failing;  // programs that cannot be started
+  std::vector<std::u16string> failing;
 
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
-    if (std::find(failing.begin(), failing.end(), request.program) != failing.end()) {
+    if (std::ranges::find(failing, request.program) != failing.end()) {
       throw platform::StartError("cannot start", 2);
     }
   }

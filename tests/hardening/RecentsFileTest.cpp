@@ -1,16 +1,20 @@
-// Recents.txt as anything may have left it: the seeds of the fuzzer and hand-made oddities go
-// through the same round-trip check, and the chooser neither fails nor overwrites what it could
-// not read.
+// Recents.txt on a real disk: killing the program while it writes the file never leaves a cut or
+// mixed file, and a link to it is written through.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
+#include <random>
+#include <thread>
 
-#include "RecentsRoundTrip.h"
+#include "SaverLists.h"
 #include "core/folderchoice/FPrvSD.h"
 #include "fakes/FakeChooser.h"
 #include "fakes/FakeTreeView.h"
@@ -19,129 +23,135 @@
 namespace tavelin::hardening {
 namespace {
 
-using fuzz::RoundTrip;
-using fuzz::RunRoundTrip;
-using fuzz::ViolationOf;
 using platform::testing::PermissionBits;
+using platform::testing::RawNames;
 using platform::testing::ReadBytes;
 using platform::testing::ScopedWorkingDirectory;
 using platform::testing::TempFolder;
 using platform::testing::WriteBytes;
-using namespace std::string_literals;
 
-TEST(RecentsRoundTrip, EverySeedAndOddityComesBackLineForLine) {
-  std::vector<std::string> inputs = {
-      "a\0b\r\n\0\r\n\0"s,
-      "/x\xff\xfe\r\n/\xed\xa0\x80\xc0\xaf\r\n/\xf4\x90\x80\x80\r\n/\xf0\x9f\x98\x80",
-      "\r\r\r\r",
-      "/" + std::string(1 << 20, 'm') + "\r\n/a",
-      "\n\r\n\r\r\n",
-  };
-  std::size_t seeds = 0;
-  for (const auto& seed : std::filesystem::directory_iterator(TAVELIN_RECENTS_CORPUS)) {
-    inputs.push_back(ReadBytes(seed.path()));
-    ++seeds;
+// The saver at work in a folder, its output read through a pipe.
+class Saver {
+ public:
+  explicit Saver(const std::string& folder) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) platform::testing::Fail("pipe2");
+    readEnd_ = fds[0];
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    char* argv[] = {const_cast<char*>(TAVELIN_RECENTS_SAVER), const_cast<char*>(folder.c_str()),
+                    nullptr};
+    const int result = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    if (result != 0) platform::testing::Fail("posix_spawn");
   }
-  EXPECT_GE(seeds, 9u);
-  for (const std::string& bytes : inputs) {
-    const RoundTrip trip = RunRoundTrip(bytes);
-    EXPECT_EQ(ViolationOf(bytes, trip), "") << bytes.substr(0, 80);
-    EXPECT_EQ(trip.loaded.size(), fuzz::LinesOf(bytes).size());
+  Saver(const Saver&) = delete;
+  Saver& operator=(const Saver&) = delete;
+  ~Saver() {
+    Kill();
+    ::close(readEnd_);
   }
-  // The megabyte line is one item, whole.
-  EXPECT_EQ(RunRoundTrip(inputs[3]).loaded.back().size(), (1u << 20) + 1);
-}
 
-TEST(RecentsRoundTrip, TheCheckCatchesEveryKindOfLoss) {
-  const std::string bytes = "/b\r\n/a\r\n/c";
-  const RoundTrip good = RunRoundTrip(bytes);
-  ASSERT_EQ(good.written, "/a\r\n/b\r\n/c\r\n");
-  ASSERT_EQ(ViolationOf(bytes, good), "");
+  // Whether it was still running, and so died of this kill.
+  bool Kill() {
+    if (pid_ <= 0) return false;
+    ::kill(pid_, SIGKILL);
+    int status = 0;
+    ::waitpid(pid_, &status, 0);
+    pid_ = 0;
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+  }
 
-  RoundTrip lost = good;
-  lost.loaded.pop_back();
-  EXPECT_EQ(ViolationOf(bytes, lost), "an item for each line");
-  RoundTrip reread = good;
-  reread.reloaded[0] = u"/A";
-  EXPECT_EQ(ViolationOf(bytes, reread), "the written file reads back as the same list");
-  RoundTrip unstable = good;
-  unstable.rewritten += "\r\n";
-  EXPECT_EQ(ViolationOf(bytes, unstable), "writing the same list twice gives the same bytes");
-  RoundTrip unended = good;
-  unended.written.pop_back();
-  unended.rewritten = unended.written;
-  EXPECT_EQ(ViolationOf(bytes, unended), "every written line ends in CR LF");
-  RoundTrip split = good;
-  split.written = "/a\r\n/b\r\n/\rc\r\n";
-  split.rewritten = split.written;
-  EXPECT_EQ(ViolationOf(bytes, split), "a written line for each item");
-  RoundTrip changed = good;
-  changed.written = "/a\r\n/B\r\n/c\r\n";
-  changed.rewritten = changed.written;
-  EXPECT_EQ(ViolationOf(bytes, changed), "every line is written back byte for byte");
-}
+  // The last generation it began to save: once it is gone, of all it wrote; else of the first
+  // line it writes.
+  int LastStarted(bool waitForOne) {
+    std::string output;
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(readEnd_, buffer, sizeof buffer)) > 0;) {
+      output.append(buffer, static_cast<std::size_t>(count));
+      if (waitForOne && output.find('\n') != std::string::npos) break;
+    }
+    output.erase(output.empty() ? 0 : output.size() - 1);
+    return output.empty() ? 0 : std::stoi(output.substr(output.rfind('\n') + 1));
+  }
 
-// The chooser on the real file system, started and closed in `folder`.
-struct Chooser {
-  explicit Chooser(const std::string& folder) : inside(folder) {}
-
-  ScopedWorkingDirectory inside;
-  fakes::FakeTreeView tree;
-  fakes::FakeChooser view{platform::NativeFileSystem()};
-  core::FPrvSD form{view, platform::NativeFileSystem(), tree.launcher, tree.ukvel, tree.fkvel};
+ private:
+  pid_t pid_ = 0;
+  int readEnd_ = -1;
 };
 
-TEST(RecentsFile, AFolderNamedRecentsTxtIsNeitherReadNorReplaced) {
+TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
   TempFolder temp;
-  ASSERT_EQ(::mkdir((temp / "Recents.txt").c_str(), 0755), 0);
-  WriteBytes(temp / "Recents.txt/inside", "x");
-  Chooser chooser(temp.path());
+  const std::string file = temp / "Recents.txt";
+  const std::string before = FileOfGeneration(0);
 
-  chooser.form.Form_Load();
-  EXPECT_EQ(chooser.view.recents.ListCount(), 0);
-  chooser.view.recents.AddItem(u"/home/anna");
-  chooser.form.Form_Unload();
+  // How long the saver takes to start and make a few saves sets the range of the kill times.
+  WriteBytes(file, before);
+  const auto start = std::chrono::steady_clock::now();
+  {
+    Saver saver(temp.path());
+    while (saver.LastStarted(true) < 4) {
+    }
+  }
+  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
+      std::chrono::steady_clock::now() - start);
 
-  EXPECT_TRUE(std::filesystem::is_directory(temp / "Recents.txt"));
-  EXPECT_EQ(ReadBytes(temp / "Recents.txt/inside"), "x");
-  EXPECT_EQ(platform::testing::RawNames(temp.path()).size(), 3u);  // ".", "..", the folder
+  std::mt19937 random(20240);
+  std::uniform_int_distribution<long> delay(0, span.count());
+  int old = 0, renewed = 0;
+  // TAVELIN_KILLS asks for another number of kills, as the soak run does.
+  const int kills = std::getenv("TAVELIN_KILLS") ? std::atoi(std::getenv("TAVELIN_KILLS")) : 25;
+  for (int kill = 0; kill < kills; ++kill) {
+    SCOPED_TRACE(kill);
+    WriteBytes(file, before);
+    Saver saver(temp.path());
+    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    ASSERT_TRUE(saver.Kill());
+    const int started = saver.LastStarted(false);
+    const std::string found = ReadBytes(file);
+    if (started == 0) {
+      ASSERT_EQ(found, before);
+    } else if (found == FileOfGeneration(started)) {
+      ++renewed;
+    } else {
+      ASSERT_TRUE(found == FileOfGeneration(started - 1))
+          << "generation " << started << ": " << found.size() << " bytes";
+      ++old;
+    }
+    // What a cut save leaves beside the file is hidden from every listing, and goes now.
+    for (const std::string& name : RawNames(temp.path())) {
+      if (name == "." || name == ".." || name == "Recents.txt") continue;
+      ASSERT_EQ(name.rfind(".tavelin-", 0), 0u) << name;
+      ::unlink((temp / name).c_str());
+    }
+  }
+  // The kills landed inside saves and between them, not only before the first.
+  EXPECT_GT(old, kills / 10);
+  EXPECT_GT(renewed, 0);
 }
 
+// The chooser on the real file system loads the file through the link and writes it back there.
 TEST(RecentsFile, ALinkIsWrittenThroughAndStaysALink) {
   TempFolder temp;
   ASSERT_EQ(::mkdir((temp / "config").c_str(), 0755), 0);
   WriteBytes(temp / "config/recents", "/srv\r\n", 0640);
   ASSERT_EQ(::symlink("config/recents", (temp / "Recents.txt").c_str()), 0);
-  Chooser chooser(temp.path());
-
-  chooser.form.Form_Load();
-  chooser.view.recents.AddItem(u"/home/anna");
-  chooser.form.Form_Unload();
-
-  struct stat status {};
-  ASSERT_EQ(::lstat((temp / "Recents.txt").c_str(), &status), 0);
-  EXPECT_TRUE(S_ISLNK(status.st_mode));
+  {
+    const ScopedWorkingDirectory inside(temp.path());
+    fakes::FakeTreeView tree;
+    fakes::FakeChooser view{platform::NativeFileSystem()};
+    core::FPrvSD form{view, platform::NativeFileSystem(), tree.launcher, tree.ukvel, tree.fkvel};
+    form.Form_Load();
+    EXPECT_EQ(view.recents.ListCount(), 1);
+    view.recents.AddItem(u"/home/anna");
+    form.Form_Unload();
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(temp / "Recents.txt"));
   EXPECT_EQ(ReadBytes(temp / "config/recents"), "/home/anna\r\n/srv\r\n");
   EXPECT_EQ(PermissionBits(temp / "config/recents"), 0640u);
-  EXPECT_EQ(platform::testing::RawNames(temp / "config").size(), 3u);  // no temporary left
-}
-
-TEST(RecentsFile, AFileThatMayNotBeReadIsKeptAsItWas) {
-  TempFolder temp;
-  WriteBytes(temp / "Recents.txt", "/home/anna\r\n", 0200);
-  if (::access((temp / "Recents.txt").c_str(), R_OK) == 0) {
-    GTEST_SKIP() << "permissions do not bind this user";
-  }
-  Chooser chooser(temp.path());
-
-  chooser.form.Form_Load();
-  EXPECT_EQ(chooser.view.recents.ListCount(), 0);
-  chooser.view.recents.AddItem(u"/srv");
-  chooser.form.Form_Unload();
-
-  EXPECT_EQ(PermissionBits(temp / "Recents.txt"), 0200u);
-  ::chmod((temp / "Recents.txt").c_str(), 0600);
-  EXPECT_EQ(ReadBytes(temp / "Recents.txt"), "/home/anna\r\n");
+  EXPECT_EQ(RawNames(temp / "config").size(), 3u);  // no temporary left
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <string>
 
 #include "SaverLists.h"
 #include "core/folderchoice/Ctrls.h"
-#include "platform/Platform.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2 || ::chdir(argv[1]) != 0) {
@@ -16,7 +14,7 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   for (int generation = 1;; ++generation) {
-    const tavelin::hardening::SavedList list(generation);
+    const tavelin::fakes::FakeList list = tavelin::hardening::ListOfGeneration(generation);
     const std::string started = std::to_string(generation) + '\n';
     if (::write(STDOUT_FILENO, started.data(), started.size()) !=
         static_cast<ssize_t>(started.size())) {

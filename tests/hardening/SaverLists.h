@@ -1,11 +1,10 @@
-// The lists the saver writes, one for each generation, and the file each must give: a megabyte
-// of folders whose every line names its generation, so that a file mixing two can be told.
+// The list the saver writes in each generation, and the file each must give: a megabyte of
+// folders whose every line names its generation, so that a file mixing two can be told.
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "core/views/ListControl.h"
+#include "fakes/FakeViews.h"
 
 namespace tavelin::hardening {
 
@@ -23,28 +22,13 @@ inline std::string FileOfGeneration(int generation) {
   return bytes;
 }
 
-// A plain list of the items it is given, in order.
-class SavedList : public core::ListControl {
- public:
-  explicit SavedList(int generation) {
-    for (int line = 0; line < kSavedLines; ++line) {
-      const std::string text = LineOf(generation, line);
-      items_.emplace_back(text.begin(), text.end());
-    }
+inline fakes::FakeList ListOfGeneration(int generation) {
+  fakes::FakeList list;
+  for (int line = 0; line < kSavedLines; ++line) {
+    const std::string text = LineOf(generation, line);
+    list.items.emplace_back(text.begin(), text.end());
   }
-
-  int ListCount() const override { return static_cast<int>(items_.size()); }
-  std::u16string List(int index) const override {
-    return items_.at(static_cast<std::size_t>(index));
-  }
-  void AddItem(const std::u16string& item) override { items_.push_back(item); }
-  void RemoveItem(int index) override { items_.erase(items_.begin() + index); }
-  void Clear() override { items_.clear(); }
-  int ListIndex() const override { return -1; }
-  void SetListIndex(int) override {}
-
- private:
-  std::vector<std::u16string> items_;
-};
+  return list;
+}
 
 }  // namespace tavelin::hardening

@@ -1,171 +1,161 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Requests.h"
 #include "fakes/FakeTreeView.h"
 
 namespace tavelin::core {
 namespace {
 
-using fakes::FakeTreeView;
+using platform::ProgramKind;
+using platform::WindowState;
 
-TEST(FKvel, APressMakesTheListActiveAndClearsEveryOtherSelection) {
-  FakeTreeView tree;
+constexpr auto kNotExecutable = u"No és un executable";
+
+TEST(FKvel, APressMakesTheListActiveAndClearsEveryOtherSelectionButLstZero) {
+  fakes::FakeTreeView tree;
   tree.window.Load();
-  for (int i = 0; i < kFileListCount; ++i)
-    tree.window.List(i).index = 0;
-  tree.window.List(3).index = 2;
-  tree.window.List(12).index = 1;
-
+  for (auto& list : tree.window.lists)
+    list.index = 1;
   tree.fkvel.Lst_MouseDown(7);
-
   EXPECT_EQ(tree.fkvel.ActiveList, 7);
-  EXPECT_EQ(tree.window.List(7).index, 0);  // the list selects the pressed entry itself
-  EXPECT_EQ(tree.window.List(0).index, 0);  // never shown, never touched
-  for (int i = 1; i < kFileListCount; ++i) {
-    if (i != 7) {
-      EXPECT_EQ(tree.window.List(i).index, -1) << i;
-    }
-  }
+  for (int i = 0; i < kFileListCount; ++i)
+    EXPECT_EQ(tree.window.List(i).index, i == 0 || i == 7 ? 1 : -1) << i;
 }
 
 TEST(FKvel, UnloadingClosesTheCompanionOnlyWhenLoaded) {
-  FakeTreeView tree;
+  fakes::FakeTreeView tree;
   tree.fkvel.Show();
   tree.fkvel.Unload();
   EXPECT_FALSE(tree.window.loaded);
-  EXPECT_EQ(tree.companion.loads, 0);  // its load step never ran
+  EXPECT_EQ(tree.companion.loads, 0);
 
   tree.fkvel.Show();
   tree.fscroll.SetVisible(true);
   tree.fkvel.ActiveList = 9;
   tree.fkvel.Unload();
+  tree.fkvel.Unload();  // not loaded: nothing at all
   EXPECT_FALSE(tree.window.loaded);
   EXPECT_FALSE(tree.companion.loaded);
   EXPECT_EQ(tree.fkvel.ActiveList, 9);
-
-  // Unloading a window that is not loaded does nothing at all.
-  tree.fkvel.Unload();
   EXPECT_EQ(tree.window.loads, 2);
 }
 
-class ActionsTest : public ::testing::Test {
- protected:
-  ActionsTest() {
-    tree.window.Load();
-    tree.layout.FolderPaths[4] = u"C:\\Els meus documents\\Cartes noves\\";
-    tree.window.List(4).items = {u"primera.txt", u"carta a la Marta.txt"};
-    tree.window.List(4).index = 1;
-    tree.layout.FolderPaths[9] = u"D:\\Altres\\";
-    tree.window.List(9).items = {u"nota.txt"};
-    tree.window.List(9).index = 0;
+// Lst(4) lists a letter, the second one selected, and Lst(9) a note.
+struct ActionsRig : fakes::FakeTreeView {
+  ActionsRig() {
+    window.Load();
+    layout.FolderPaths[4] = u"C:\\Els meus documents\\Cartes noves\\";
+    window.List(4).items = {u"primera.txt", u"carta a la Marta.txt"};
+    window.List(4).index = 1;
+    layout.FolderPaths[9] = u"D:\\Altres\\";
+    window.List(9).items = {u"nota.txt"};
+    window.List(9).index = 0;
   }
-
-  std::vector<std::u16string> Started() const {
-    std::vector<std::u16string> lines;
-    for (const auto& r : tree.launcher.started)
-      lines.push_back(r.commandLine);
-    return lines;
-  }
-
-  FakeTreeView tree;
 };
 
-TEST_F(ActionsTest, ButtonsBuildTheirCommandLinesUnquoted) {
-  tree.fkvel.Lst_MouseDown(4);
-  for (std::int16_t button = 0; button < 5; ++button)
-    tree.fkvel.Bt_Click(button);
-
-  const std::u16string file = u"C:\\Els meus documents\\Cartes noves\\carta a la Marta.txt";
-  EXPECT_EQ(Started(), (std::vector<std::u16string>{
-                           u"Notepad.exe " + file,
-                           u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe " + file,
-                           file,
-                           u"mspaint.exe " + file,
-                           u"marbek.exe C:\\Els meus documents\\Cartes noves\\",
-                       }));
-  EXPECT_EQ(
-      std::u16string(u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe ").size(),
-      58u);
-  const auto& requests = tree.launcher.started;
-  EXPECT_EQ(requests[0].kind, platform::ProgramKind::Named);
-  EXPECT_EQ(requests[0].program, u"Notepad.exe");
-  EXPECT_EQ(requests[0].argument, file);
-  EXPECT_EQ(requests[1].program, u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe");
-  EXPECT_EQ(requests[2].kind, platform::ProgramKind::File);
-  EXPECT_EQ(requests[2].program, file);
-  EXPECT_EQ(requests[2].argument, u"");
-  EXPECT_EQ(requests[4].argument, u"C:\\Els meus documents\\Cartes noves\\");
-  for (const auto& r : requests)
-    EXPECT_EQ(r.windowState, platform::WindowState::NormalFocus);
-  EXPECT_TRUE(tree.messages.shown.empty());
+// Each row: the list pressed (if any), then Lst(9)'s selection, then a button (or -2, a double
+// click in Lst(9)), and the program that starts.
+TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
+  const std::u16string folder = u"C:\\Els meus documents\\Cartes noves\\";
+  const std::u16string file = folder + u"carta a la Marta.txt";
+  const std::u16string wordPad = u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
+  const auto named = [](const std::u16string& program, const std::u16string& argument) {
+    return Request{program + u' ' + argument, ProgramKind::Named, program, argument,
+                   WindowState::NormalFocus};
+  };
+  struct Case {
+    std::optional<std::int16_t> pressed;
+    int selectedIn9;
+    std::int16_t button;
+    std::optional<Request> started;
+  };
+  const Case cases[] = {
+      {4, 0, 0, named(u"Notepad.exe", file)},
+      {4, 0, 1, named(wordPad, file)},
+      {4, 0, 2, Request{file, ProgramKind::File, file, u"", WindowState::NormalFocus}},
+      {4, 0, 3, named(u"mspaint.exe", file)},
+      {4, 0, 4, named(u"marbek.exe", folder)},
+      {4, 0, 5, std::nullopt},
+      {4, 0, -1, std::nullopt},
+      // Before any press only the editors start, on the empty folder path of Lst(0).
+      {std::nullopt, 0, 0, named(u"Notepad.exe", u"")},
+      {std::nullopt, 0, 1, named(wordPad, u"")},
+      {std::nullopt, 0, 2, std::nullopt},
+      {std::nullopt, 0, 3, named(u"mspaint.exe", u"")},
+      {std::nullopt, 0, 4, std::nullopt},
+      // No selection in the pressed list: the folder path alone.
+      {9, -1, 0, named(u"Notepad.exe", u"D:\\Altres\\")},
+      {9, -1, 4, named(u"marbek.exe", u"D:\\Altres\\")},
+      // A double click acts on its own list, whatever was pressed last.
+      {4, 0, -2, named(u"Notepad.exe", u"D:\\Altres\\nota.txt")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    ActionsRig rig;
+    if (c.pressed) rig.fkvel.Lst_MouseDown(*c.pressed);
+    rig.window.List(9).index = c.selectedIn9;
+    c.button == -2 ? rig.fkvel.Lst_DblClick(9) : rig.fkvel.Bt_Click(c.button);
+    EXPECT_EQ(AllFields(rig.launcher.started),
+              c.started ? std::vector<Request>{*c.started} : std::vector<Request>{});
+    EXPECT_TRUE(rig.messages.shown.empty());
+  }
 }
 
-TEST_F(ActionsTest, BeforeAnyPressOnlyTheEditorsStartAndOnTheFolderPathAlone) {
-  for (std::int16_t button = 0; button < 5; ++button)
-    tree.fkvel.Bt_Click(button);
-  EXPECT_EQ(Started(), (std::vector<std::u16string>{
-                           u"Notepad.exe ",
-                           u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe ",
-                           u"mspaint.exe ",
-                       }));
-  EXPECT_TRUE(tree.messages.shown.empty());
-
-  // No selection in the pressed list: the command line ends with the folder path.
-  tree.fkvel.Lst_MouseDown(9);
-  tree.window.List(9).index = -1;
-  tree.fkvel.Bt_Click(0);
-  tree.fkvel.Bt_Click(4);
-  EXPECT_EQ(tree.launcher.started[3].commandLine, u"Notepad.exe D:\\Altres\\");
-  EXPECT_EQ(tree.launcher.started[4].commandLine, u"marbek.exe D:\\Altres\\");
-}
-
-TEST_F(ActionsTest, AFailedStartShowsOneMessageAndChangesNothing) {
-  tree.fkvel.Lst_MouseDown(4);
-  tree.launcher.failing = {u"Notepad.exe", u"marbek.exe",
-                           u"C:\\Els meus documents\\Cartes noves\\carta a la Marta.txt"};
-  tree.fkvel.Bt_Click(0);
-  EXPECT_EQ(tree.messages.shown, std::vector<std::u16string>{u"No és un executable"});
-  tree.fkvel.Bt_Click(2);
-  tree.fkvel.Bt_Click(4);
-  EXPECT_EQ(tree.messages.shown.size(), 3u);
-  EXPECT_EQ(tree.fkvel.ActiveList, 4);
-  EXPECT_EQ(tree.window.List(4).index, 1);
-
-  // An index outside the buttons does nothing.
-  tree.fkvel.Bt_Click(5);
-  tree.fkvel.Bt_Click(-1);
-  EXPECT_EQ(tree.launcher.started.size(), 3u);
-  EXPECT_EQ(tree.messages.shown.size(), 3u);
-}
-
-TEST_F(ActionsTest, ADoubleClickUsesItsOwnList) {
-  tree.fkvel.Lst_MouseDown(4);
-  tree.window.List(9).index = 0;  // chosen with the keyboard, which leaves ActiveList at 4
-  tree.fkvel.Lst_DblClick(9);
-  EXPECT_EQ(Started(), std::vector<std::u16string>{u"Notepad.exe D:\\Altres\\nota.txt"});
-  tree.launcher.failing = {u"Notepad.exe"};
-  tree.fkvel.Lst_DblClick(9);
-  EXPECT_EQ(tree.messages.shown, std::vector<std::u16string>{u"No és un executable"});
+TEST(FKvel, AFailedStartShowsOneMessageAndChangesNothing) {
+  ActionsRig rig;
+  rig.fkvel.Lst_MouseDown(4);
+  rig.launcher.failing = {u"Notepad.exe", u"marbek.exe",
+                          u"C:\\Els meus documents\\Cartes noves\\carta a la Marta.txt"};
+  for (std::int16_t button : {0, 2, 4})
+    rig.fkvel.Bt_Click(button);
+  rig.fkvel.Lst_DblClick(9);
+  EXPECT_EQ(rig.messages.shown, std::vector<std::u16string>(4, kNotExecutable));
+  EXPECT_EQ(rig.fkvel.ActiveList, 4);
+  EXPECT_EQ(rig.window.List(4).index, 1);
 }
 
 TEST(FKvel, ButtonsKeepActingOnTheListLastPressedAfterASmallerTree) {
-  FakeTreeView big;
-  std::u16string path = u"C:\\Gran";
-  for (int i = 0; i < 6; ++i) {
-    big.fs.AddFile(path, u"f" + std::u16string(1, u'0' + i));
-    big.fs.AddFolder(path, u"sub");
-    path += u"\\sub";
-  }
-  big.ukvel.ShowTree(u"C:\\Gran");
-  big.fkvel.Lst_MouseDown(5);
-  big.window.List(5).index = 0;
+  fakes::FakeTreeView tree;
+  std::u16string path;
+  for (char16_t i = u'0'; i < u'6'; ++i, path += u"sub\\")
+    tree.fs.Add(u"C:\\Gran", {path + u'f' + i, path + u"sub\\"});
+  tree.ukvel.ShowTree(u"C:\\Gran");
+  tree.fkvel.Lst_MouseDown(5);
+  tree.window.List(5).index = 0;
 
-  big.fs.AddFile(u"C:\\Petit", u"p");
-  big.ukvel.ShowTree(u"C:\\Petit");
-  big.fkvel.Bt_Click(0);
-  big.fkvel.Bt_Click(4);
-  ASSERT_EQ(big.launcher.started.size(), 2u);
-  EXPECT_EQ(big.launcher.started[0].commandLine, u"Notepad.exe C:\\Gran\\sub\\sub\\sub\\sub\\f4");
-  EXPECT_EQ(big.launcher.started[1].commandLine, u"marbek.exe C:\\Gran\\sub\\sub\\sub\\sub\\");
+  tree.fs.Add(u"C:\\Petit", {u"p"});
+  tree.ukvel.ShowTree(u"C:\\Petit");
+  tree.fkvel.Bt_Click(0);
+  tree.fkvel.Bt_Click(4);
+  ASSERT_EQ(tree.launcher.started.size(), 2u);
+  EXPECT_EQ(tree.launcher.started[0].commandLine, u"Notepad.exe C:\\Gran\\sub\\sub\\sub\\sub\\f4");
+  EXPECT_EQ(tree.launcher.started[1].commandLine, u"marbek.exe C:\\Gran\\sub\\sub\\sub\\sub\\");
+}
+
+TEST(FScroll, RangeIsHalfTheScreenEitherWayRoundedToEven) {
+  struct Case {
+    float screen;
+    std::int16_t max, min;
+  };
+  const Case cases[] = {
+      {11520, 5760, -5760},    {15735, 7868, -7868},    // 7867.5 goes to the even neighbour
+      {15705, 7852, -7852},                             // 7852.5 too
+      {65534, 32767, -32767},  {65535, 32767, -32768},  // 32767.5 would overflow: clamped
+      {200000, 32767, -32768},
+  };
+  for (const Case& c : cases) {
+    fakes::FakeTreeView tree;
+    tree.screen.height = c.screen;
+    tree.window.Load();
+    tree.fscroll.Height();  // loads the companion
+    EXPECT_EQ(tree.companion.max, c.max) << c.screen;
+    EXPECT_EQ(tree.companion.min, c.min) << c.screen;
+    EXPECT_EQ(tree.companion.value, 0);
+  }
 }
 
 }  // namespace

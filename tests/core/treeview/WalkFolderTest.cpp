@@ -1,252 +1,250 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "fakes/FakeTreeView.h"
 
 namespace tavelin::core {
 namespace {
 
 using fakes::DrawCall;
+using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
+using Items = std::vector<std::u16string>;
 
 constexpr Color kGrey = 0xC0C0C0;
 
-void ExpectCall(const DrawCall& call, float x1, float y1, float x2, float y2) {
-  EXPECT_FLOAT_EQ(call.x1, x1);
-  EXPECT_FLOAT_EQ(call.y1, y1);
-  EXPECT_FLOAT_EQ(call.x2, x2);
-  EXPECT_FLOAT_EQ(call.y2, y2);
-  EXPECT_EQ(call.color, kGrey);
+// The calls in hundredths of a pixel, to be compared whole.
+auto Drawn(const std::vector<DrawCall>& calls) {
+  const auto at = [](float v) { return std::lround(v * 100); };
+  std::vector<std::tuple<int, long, long, long, long, Color, std::u16string>> drawn;
+  for (const DrawCall& c : calls)
+    drawn.emplace_back(c.kind, at(c.x1), at(c.y1), at(c.x2), at(c.y2), c.color, c.text);
+  return drawn;
 }
 
-class WalkFolderTest : public ::testing::Test {
- protected:
-  void Walk(const std::u16string& path) {
-    tree.window.Load();
-    tree.ukvel.WalkFolder(tree.window, path, 10, 29);
+// The walk of `root` from (10, 29) on a fresh window, over the tree that `build` makes.
+std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
+                                   const std::function<void(FakeFileSystem&)>& build,
+                                   float maxRight = 0) {
+  auto tree = std::make_unique<FakeTreeView>();
+  build(tree->fs);
+  tree->layout.MaxRight = maxRight;
+  tree->window.Load();
+  tree->ukvel.WalkFolder(tree->window, root, 10, 29);
+  return tree;
+}
+
+// Three files and the sub-folders A (empty) and B (one file), mixed as the file system gives them.
+TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
+  const auto tree = Walk(u"C:\\Arrel", [](FakeFileSystem& fs) {
+    fs.AddDotEntries(u"C:\\Arrel");
+    fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt"});
+    fs.AddDotEntries(u"C:\\Arrel\\B");
+    fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
+  });
+  // Each folder: its box, its name, then for each sub-folder two connectors and its drawing.
+  EXPECT_EQ(Drawn(tree->window.surface.calls),
+            Drawn({{DrawCall::kBox, 10, 29, 31, 43, kGrey},
+                   {DrawCall::kPrint, 14, 29, 0, 0, 0, u"Arrel"},
+                   {DrawCall::kLine, 20.5f, 43, 20.5f, 95.4f, kGrey},
+                   {DrawCall::kLine, 20.5f, 95.4f, 28, 95.4f, kGrey},
+                   {DrawCall::kBox, 30, 88.4f, 51, 102.4f, kGrey},
+                   {DrawCall::kPrint, 34, 88.4f, 0, 0, 0, u"A"},
+                   {DrawCall::kLine, 20.5f, 43, 20.5f, 111.4f, kGrey},
+                   {DrawCall::kLine, 20.5f, 111.4f, 28, 111.4f, kGrey},
+                   {DrawCall::kBox, 30, 104.4f, 51, 118.4f, kGrey},
+                   {DrawCall::kPrint, 34, 104.4f, 0, 0, 0, u"B"}}));
+  // Lst(0) as loaded; Lst(2) for A, untouched but cleared and given its empty batch.
+  struct ListCase {
+    Items items;
+    bool visible;
+    float left, top, height;
+  };
+  const ListCase lists[] = {{{}, false, 144, 48, 15},
+                            {{u"un.txt", u"dos.txt", u"tres.txt"}, true, 30, 45, float(3 * 13.8)},
+                            {{}, false, 152, 48, 15},
+                            {{u"b.txt"}, true, 50, 120.4f, float(13.8)}};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const fakes::FakeList& list = tree->window.lists[i];
+    EXPECT_EQ(list.items, lists[i].items) << i;
+    EXPECT_EQ(std::tuple(list.visible, list.left, list.top, list.height),
+              std::tuple(lists[i].visible, lists[i].left, lists[i].top, lists[i].height))
+        << i;
+    // Each folder's files reach its list in one batch.
+    EXPECT_EQ(list.batches.size(), i == 0 ? 0u : 1u) << i;
+    EXPECT_EQ(list.singleAdds, 0) << i;
   }
-  fakes::FakeSurface& Surface() { return tree.window.surface; }
-
-  FakeTreeView tree;
-};
-
-// A chosen folder with three files and two sub-folders, A (empty) and B (one file), as the
-// file system returns them, mixed.
-TEST_F(WalkFolderTest, DrawsTheWorkedExampleExactly) {
-  tree.fs.AddDotEntries(u"C:\\Arrel");
-  tree.fs.AddFile(u"C:\\Arrel", u"un.txt");
-  tree.fs.AddFolder(u"C:\\Arrel", u"A");
-  tree.fs.AddFile(u"C:\\Arrel", u"dos.txt");
-  tree.fs.AddFolder(u"C:\\Arrel", u"B");
-  tree.fs.AddFile(u"C:\\Arrel", u"tres.txt");
-  tree.fs.AddDotEntries(u"C:\\Arrel\\B");
-  tree.fs.AddFile(u"C:\\Arrel\\B", u"b.txt");
-
-  Walk(u"C:\\Arrel");
-
-  const auto boxes = Surface().Of(DrawCall::kBox);
-  ASSERT_EQ(boxes.size(), 3u);
-  ExpectCall(boxes[0], 10, 29, 31, 43);
-  ExpectCall(boxes[1], 30, 88.4f, 51, 102.4f);
-  ExpectCall(boxes[2], 30, 104.4f, 51, 118.4f);
-
-  const auto names = Surface().Of(DrawCall::kPrint);
-  ASSERT_EQ(names.size(), 3u);
-  EXPECT_EQ(names[0].text, u"Arrel");
-  EXPECT_FLOAT_EQ(names[0].x1, 14);
-  EXPECT_FLOAT_EQ(names[0].y1, 29);
-  EXPECT_EQ(names[1].text, u"A");
-  EXPECT_FLOAT_EQ(names[1].x1, 34);
-  EXPECT_FLOAT_EQ(names[1].y1, 88.4f);
-  EXPECT_EQ(names[2].text, u"B");
-  EXPECT_FLOAT_EQ(names[2].y1, 104.4f);
-
-  const auto lines = Surface().Of(DrawCall::kLine);
-  ASSERT_EQ(lines.size(), 4u);
-  ExpectCall(lines[0], 20.5f, 43, 20.5f, 95.4f);
-  ExpectCall(lines[1], 20.5f, 95.4f, 28, 95.4f);
-  ExpectCall(lines[2], 20.5f, 43, 20.5f, 111.4f);
-  ExpectCall(lines[3], 20.5f, 111.4f, 28, 111.4f);
-
-  // Everything of a folder is drawn in this order: box, name, then its sub-folders.
-  ASSERT_EQ(Surface().calls.size(), 10u);
-  EXPECT_EQ(Surface().calls[0].kind, DrawCall::kBox);
-  EXPECT_EQ(Surface().calls[1].kind, DrawCall::kPrint);
-  EXPECT_EQ(Surface().calls[2].kind, DrawCall::kLine);
-
-  const auto& first = tree.window.List(1);
-  EXPECT_TRUE(first.visible);
-  EXPECT_EQ(first.items, (std::vector<std::u16string>{u"un.txt", u"dos.txt", u"tres.txt"}));
-  EXPECT_FLOAT_EQ(first.left, 30);
-  EXPECT_FLOAT_EQ(first.top, 45);
-  EXPECT_EQ(first.height, static_cast<float>(3 * 13.8));
-  EXPECT_FALSE(tree.window.List(2).visible);
-  const auto& third = tree.window.List(3);
-  EXPECT_TRUE(third.visible);
-  EXPECT_EQ(third.items, std::vector<std::u16string>{u"b.txt"});
-  EXPECT_FLOAT_EQ(third.left, 50);
-  EXPECT_FLOAT_EQ(third.top, 120.4f);
-  EXPECT_EQ(third.height, static_cast<float>(13.8));
-
-  EXPECT_FLOAT_EQ(tree.layout.NextY, 136.2f);
-  EXPECT_EQ(tree.layout.MaxRight, 192);
-  EXPECT_EQ(tree.layout.FolderCount, 3);
-  EXPECT_EQ(tree.layout.StopWalk, kFalse);
-  EXPECT_EQ(tree.layout.FolderPaths[1], u"C:\\Arrel\\");
-  EXPECT_EQ(tree.layout.FolderPaths[2], u"");
-  EXPECT_EQ(tree.layout.FolderPaths[3], u"C:\\Arrel\\B\\");
-  EXPECT_EQ(tree.layout.FolderPaths[0], u"");
-  EXPECT_TRUE(tree.messages.shown.empty());
-  EXPECT_EQ(tree.fs.Listed(),
-            (std::vector<std::u16string>{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
+  const TreeLayoutState& layout = tree->layout;
+  EXPECT_FLOAT_EQ(layout.NextY, 136.2f);
+  EXPECT_EQ(layout.MaxRight, 192);
+  EXPECT_EQ(layout.FolderCount, 3);
+  EXPECT_EQ(layout.StopWalk, kFalse);
+  EXPECT_EQ(Items(layout.FolderPaths.begin(), layout.FolderPaths.begin() + 4),
+            (Items{u"", u"C:\\Arrel\\", u"", u"C:\\Arrel\\B\\"}));
+  EXPECT_TRUE(tree->messages.shown.empty());
+  EXPECT_EQ(tree->fs.Listed(), (Items{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
 }
 
-TEST_F(WalkFolderTest, ListHeightsStepByRowsUpToFive) {
+TEST(WalkFolder, ListHeightsStepByRowsUpToFive) {
+  const auto tree = Walk(u"C:\\R", [](FakeFileSystem& fs) {
+    for (char16_t n = u'1'; n <= u'6'; ++n) {
+      fs.Add(u"C:\\R", {{n, u'\\'}});
+      for (char16_t f = u'a'; f < u'a' + (n - u'0'); ++f)
+        fs.Add(u"C:\\R", {{n, u'\\', f}});
+    }
+  });
   const double heights[] = {13.8, 27.6, 41.4, 55.2, 69, 69};
-  for (int files = 1; files <= 6; ++files) {
-    tree.fs.AddFolder(u"C:\\R", u"F" + std::u16string(1, char16_t(u'0' + files)));
-    for (int i = 0; i < files; ++i) {
-      tree.fs.AddFile(u"C:\\R\\F" + std::u16string(1, char16_t(u'0' + files)),
-                      std::u16string(1, char16_t(u'a' + i)));
+  for (int files = 1; files <= 6; ++files)
+    EXPECT_EQ(tree->window.List(files + 1).height, float(heights[files - 1])) << files;
+}
+
+// Each row: the tree, the names drawn, the folders listed, and each folder's path and files.
+TEST(WalkFolder, OddTrees) {
+  struct Case {
+    std::u16string root;
+    std::function<void(FakeFileSystem&)> build;
+    Items names, listed, paths;
+    std::vector<Items> files;
+  };
+  const Case cases[] = {
+      {u"C:\\Buida",
+       [](FakeFileSystem& fs) { fs.AddDotEntries(u"C:\\Buida"); },
+       {u"Buida"},
+       {u"C:\\Buida\\"},
+       {u""},
+       {{}}},
+      // The file system's order, and a folder never listed as a file.
+      {u"C:\\R",
+       [](FakeFileSystem& fs) {
+         fs.Add(u"C:\\R", {u"zeta", u"Z\\", u"alfa", u"A\\", u"Mig"});
+       },
+       {u"R", u"Z", u"A"},
+       {u"C:\\R\\", u"C:\\R\\Z\\", u"C:\\R\\A\\"},
+       {u"C:\\R\\", u"", u""},
+       {{u"zeta", u"alfa", u"Mig"}, {}, {}}},
+      // Gone between its parent's listing and its own: drawn empty, and the pass goes on.
+      {u"C:\\R",
+       [](FakeFileSystem& fs) {
+         fs.Add(u"C:\\R", {u"Esborrada\\", u"Viva\\", u"Viva\\v.txt"});
+         fs.Remove(u"C:\\R\\Esborrada");
+       },
+       {u"R", u"Esborrada", u"Viva"},
+       {u"C:\\R\\", u"C:\\R\\Esborrada\\", u"C:\\R\\Viva\\"},
+       {u"", u"", u"C:\\R\\Viva\\"},
+       {{}, {}, {u"v.txt"}}},
+      // A drive root doubles its separator in every derived path.
+      {u"C:\\",
+       [](FakeFileSystem& fs) {
+         fs.Add(u"C:\\", {u"Dades\\", u"boot.ini", u"Dades\\d.txt"});
+       },
+       {u"", u"Dades"},
+       {u"C:\\\\", u"C:\\\\Dades\\"},
+       {u"C:\\\\", u"C:\\\\Dades\\"},
+       {{u"boot.ini"}, {u"d.txt"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    const auto tree = Walk(c.root, c.build);
+    EXPECT_EQ(tree->FolderNames(), c.names);
+    EXPECT_EQ(tree->fs.Listed(), c.listed);
+    ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(c.files.size()));
+    for (std::size_t n = 1; n <= c.files.size(); ++n) {
+      EXPECT_EQ(tree->layout.FolderPaths[n], c.paths[n - 1]) << n;
+      EXPECT_EQ(tree->window.lists[n].items, c.files[n - 1]) << n;
+      EXPECT_EQ(tree->window.lists[n].visible, !c.files[n - 1].empty()) << n;
     }
   }
-  Walk(u"C:\\R");
-  for (int files = 1; files <= 6; ++files) {
-    const auto& list = tree.window.List(files + 1);
-    EXPECT_EQ(list.ListCount(), files);
-    EXPECT_EQ(list.height, static_cast<float>(heights[files - 1])) << files << " files";
+}
+
+// MaxRight is only ever raised: by a file list's right edge, to 5 beyond it, and by a folder's
+// name end, measured after its sub-folders.
+TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
+  struct Case {
+    std::size_t nameLength;
+    bool subFolder;
+    float before, after;
+  };
+  const Case cases[] = {
+      {1, false, 167, 167},  // the list's right edge is 30 + 137 = 167
+      {1, false, 166, 172},
+      {29, true, 0, 192},  // the sub-folder's list ends at 187, the name at 14 + 29 × 6 = 188
+      {40, true, 0, 14 + 40 * 6},
+  };
+  for (const Case& c : cases) {
+    const std::u16string root = u"C:\\" + std::u16string(c.nameLength, u'n');
+    const auto tree = Walk(
+        root,
+        [&](FakeFileSystem& fs) {
+          if (c.subFolder) fs.Add(root, {u"S\\"});
+          fs.Add(root, {c.subFolder ? u"S\\f" : u"f"});
+        },
+        c.before);
+    EXPECT_EQ(tree->layout.MaxRight, c.after) << &c - cases;
   }
 }
 
-TEST_F(WalkFolderTest, AnEmptyFolderIsOneBoxAndARow) {
-  tree.fs.AddDotEntries(u"C:\\Buida");
-  Walk(u"C:\\Buida");
-  EXPECT_EQ(Surface().Of(DrawCall::kBox).size(), 1u);
-  EXPECT_EQ(Surface().Of(DrawCall::kLine).size(), 0u);
-  EXPECT_FLOAT_EQ(tree.layout.NextY, 45);
-  EXPECT_EQ(tree.layout.FolderCount, 1);
-  EXPECT_FALSE(tree.window.List(1).visible);
-  EXPECT_EQ(tree.layout.FolderPaths[1], u"");
-}
+// 50 folders are drawn; the 51st stops the walk with one message, in a wide tree or a deep one.
+TEST(WalkFolder, TheFolderLimit) {
+  const auto flat = [](int subFolders) {
+    return [subFolders](FakeFileSystem& fs) {
+      for (char16_t i = 0; i < subFolders; ++i)
+        fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
+    };
+  };
+  const auto fifty = Walk(u"C:\\R", flat(49));
+  EXPECT_EQ(fifty->window.surface.Of(DrawCall::kBox).size(), 50u);
+  EXPECT_EQ(fifty->layout.FolderCount, 50);
+  EXPECT_EQ(fifty->layout.StopWalk, kFalse);
+  EXPECT_TRUE(fifty->messages.shown.empty());
 
-TEST_F(WalkFolderTest, KeepsEnumerationOrderAndNeverListsAFolderAsAFile) {
-  tree.fs.AddFile(u"C:\\R", u"zeta");
-  tree.fs.AddFolder(u"C:\\R", u"Z");
-  tree.fs.AddFile(u"C:\\R", u"alfa");
-  tree.fs.AddFolder(u"C:\\R", u"A");
-  tree.fs.AddFile(u"C:\\R", u"Mig");
-  Walk(u"C:\\R");
-  EXPECT_EQ(tree.window.List(1).items, (std::vector<std::u16string>{u"zeta", u"alfa", u"Mig"}));
-  EXPECT_EQ(tree.fs.Listed(),
-            (std::vector<std::u16string>{u"C:\\R\\", u"C:\\R\\Z\\", u"C:\\R\\A\\"}));
-  const auto names = Surface().Of(DrawCall::kPrint);
-  ASSERT_EQ(names.size(), 3u);
-  EXPECT_EQ(names[1].text, u"Z");
-  EXPECT_EQ(names[2].text, u"A");
-}
-
-TEST_F(WalkFolderTest, AFolderThatCannotBeListedIsDrawnEmptyAndThePassGoesOn) {
-  tree.fs.AddFolder(u"C:\\R", u"Esborrada");
-  tree.fs.AddFolder(u"C:\\R", u"Viva");
-  tree.fs.AddFile(u"C:\\R\\Viva", u"v.txt");
-  tree.fs.Remove(u"C:\\R\\Esborrada");  // gone between the parent's listing and its own
-  Walk(u"C:\\R");
-  EXPECT_EQ(Surface().Of(DrawCall::kBox).size(), 3u);
-  EXPECT_EQ(tree.layout.FolderCount, 3);
-  EXPECT_FALSE(tree.window.List(2).visible);
-  EXPECT_EQ(tree.window.List(3).items, std::vector<std::u16string>{u"v.txt"});
-}
-
-TEST_F(WalkFolderTest, ADriveRootDoublesItsSeparatorInEveryDerivedPath) {
-  tree.fs.AddFolder(u"C:\\", u"Dades");
-  tree.fs.AddFile(u"C:\\", u"boot.ini");
-  tree.fs.AddFile(u"C:\\\\Dades", u"d.txt");
-  Walk(u"C:\\");
-  const auto names = Surface().Of(DrawCall::kPrint);
-  ASSERT_EQ(names.size(), 2u);
-  EXPECT_EQ(names[0].text, u"");
-  EXPECT_EQ(names[1].text, u"Dades");
-  EXPECT_EQ(tree.layout.FolderPaths[1], u"C:\\\\");
-  EXPECT_EQ(tree.layout.FolderPaths[2], u"C:\\\\Dades\\");
-  EXPECT_EQ(tree.fs.Listed(), (std::vector<std::u16string>{u"C:\\\\", u"C:\\\\Dades\\"}));
-}
-
-TEST_F(WalkFolderTest, FileListsRaiseMaxRightOnlyBeyondIt) {
-  tree.fs.AddFile(u"C:\\R", u"f");
-  // The list's right edge is 30 + 137 = 167.
-  tree.layout.MaxRight = 167;
-  Walk(u"C:\\R");
-  EXPECT_EQ(tree.layout.MaxRight, 167);
-
-  tree.layout.MaxRight = 166;
-  tree.layout.FolderCount = 0;
-  Walk(u"C:\\R");
-  EXPECT_EQ(tree.layout.MaxRight, 172);
-}
-
-TEST_F(WalkFolderTest, AParentsNameCountsAfterItsSubFolders) {
-  // The sub-folder's list ends at 50 + 137 = 187; the parent's name ends at 14 + 29 × 6 = 188.
-  // The list is measured first and raises MaxRight to 192, which the name then leaves alone.
-  const std::u16string name(29, u'n');
-  tree.fs.AddFolder(u"C:\\" + name, u"S");
-  tree.fs.AddFile(u"C:\\" + name + u"\\S", u"f");
-  Walk(u"C:\\" + name);
-  EXPECT_EQ(tree.layout.MaxRight, 192);
-
-  // A long name further right than anything below it raises MaxRight to its end exactly.
-  FakeTreeView other;
-  const std::u16string longName(40, u'n');
-  other.fs.AddFolder(u"C:\\" + longName, u"S");
-  other.fs.AddFile(u"C:\\" + longName + u"\\S", u"f");
-  other.window.Load();
-  other.ukvel.WalkFolder(other.window, u"C:\\" + longName, 10, 29);
-  EXPECT_EQ(other.layout.MaxRight, 14 + 40 * 6);
-}
-
-// A root with `subFolders` empty sub-folders.
-void AddFlatTree(fakes::FakeFileSystem& fs, int subFolders) {
-  for (int i = 0; i < subFolders; ++i)
-    fs.AddFolder(u"C:\\R", u"S" + std::u16string(1, u'a' + i));
-}
-
-TEST_F(WalkFolderTest, FiftyFoldersAreDrawnWithoutMessage) {
-  AddFlatTree(tree.fs, 49);
-  Walk(u"C:\\R");
-  EXPECT_EQ(Surface().Of(DrawCall::kBox).size(), 50u);
-  EXPECT_EQ(tree.layout.FolderCount, 50);
-  EXPECT_EQ(tree.layout.StopWalk, kFalse);
-  EXPECT_TRUE(tree.messages.shown.empty());
-}
-
-TEST_F(WalkFolderTest, TheFiftyFirstFolderStopsTheWalkWithOneMessage) {
-  AddFlatTree(tree.fs, 52);
-  Walk(u"C:\\R");
-  EXPECT_EQ(tree.messages.shown, std::vector<std::u16string>{u"Màxim  50 subcarpetes"});
-  EXPECT_EQ(Surface().Of(DrawCall::kBox).size(), 50u);
-  EXPECT_EQ(Surface().Of(DrawCall::kPrint).size(), 50u);
-  EXPECT_EQ(tree.layout.FolderCount, 51);
-  EXPECT_EQ(tree.layout.StopWalk, kTrue);
-  // The 51st folder and those after it are never listed; their connectors all reach one row.
-  EXPECT_EQ(tree.fs.Listed().size(), 50u);
-  const auto lines = Surface().Of(DrawCall::kLine);
+  const auto wide = Walk(u"C:\\R", flat(52));
+  const auto deep = Walk(u"C:\\R", [](FakeFileSystem& fs) {
+    for (std::u16string path; path.size() < 120; path += u"d\\")
+      fs.Add(u"C:\\R", {path + u"d\\"});
+  });
+  for (const FakeTreeView* tree : {wide.get(), deep.get()}) {
+    EXPECT_EQ(tree->messages.shown, Items{u"Màxim  50 subcarpetes"});
+    EXPECT_EQ(tree->window.surface.Of(DrawCall::kBox).size(), 50u);
+    EXPECT_EQ(tree->window.surface.Of(DrawCall::kPrint).size(), 50u);
+    EXPECT_EQ(tree->layout.FolderCount, 51);
+    EXPECT_EQ(tree->layout.StopWalk, kTrue);
+    EXPECT_EQ(tree->fs.Listed().size(), 50u);
+  }
+  // Folder n of the deep tree stands at x = 10 + 20 (n - 1).
+  EXPECT_FLOAT_EQ(deep->window.surface.Of(DrawCall::kBox).back().x1, 10 + 20 * 49);
+  // The connectors of the 51st folder and those after it all reach the row below the 50th.
+  const auto lines = wide->window.surface.Of(DrawCall::kLine);
   ASSERT_EQ(lines.size(), 2u * 52);
-  const float lastRow = tree.layout.NextY + 7;
   for (std::size_t i = 2 * 49; i < lines.size(); ++i)
-    EXPECT_FLOAT_EQ(lines[i].y2, lastRow) << i;
-  EXPECT_LT(lines[2 * 48].y2, lastRow);
+    EXPECT_FLOAT_EQ(lines[i].y2, wide->layout.NextY + 7) << i;
+  EXPECT_LT(lines[2 * 48].y2, wide->layout.NextY + 7);
 }
 
-TEST_F(WalkFolderTest, TheLimitHoldsInADeepTreeToo) {
-  std::u16string path = u"C:\\R";
-  for (int depth = 0; depth < 60; ++depth) {
-    tree.fs.AddFolder(path, u"d");
-    path += u"\\d";
-  }
-  Walk(u"C:\\R");
-  EXPECT_EQ(tree.messages.shown.size(), 1u);
-  EXPECT_EQ(Surface().Of(DrawCall::kBox).size(), 50u);
-  EXPECT_EQ(tree.layout.FolderCount, 51);
-  // Folder n stands at x = 10 + 20 (n - 1).
-  EXPECT_FLOAT_EQ(Surface().Of(DrawCall::kBox).back().x1, 10 + 20 * 49);
+TEST(PackedNames, KeepsEveryNameWholeThroughAddsAndRemoves) {
+  PackedNames names;
+  const auto all = [&names] {
+    Items items;
+    for (std::size_t i = 0; i < names.Count(); ++i)
+      items.emplace_back(names.At(i));
+    return items;
+  };
+  for (const char16_t* name : {u"un.txt", u"", u"\u00C0via \U0001F600.bmp", u"dos", u"tres"})
+    names.Add(name);
+  EXPECT_EQ(all(), (Items{u"un.txt", u"", u"\u00C0via \U0001F600.bmp", u"dos", u"tres"}));
+  for (std::size_t index : {0, 1, 2})  // first, middle, last
+    names.Remove(index);
+  EXPECT_EQ(all(), (Items{u"", u"dos"}));
+  names.Remove(1);
+  names.Remove(0);
+  EXPECT_TRUE(names.Empty());
+  names.Add(u"nou");
+  EXPECT_EQ(all(), Items{u"nou"});
 }
 
 }  // namespace

@@ -14,10 +14,16 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/posix/NativeNames.h"
+
 namespace tavelin::platform::testing {
 
 [[noreturn]] inline void Fail(const std::string& what) {
   throw std::system_error(errno, std::generic_category(), what);
+}
+
+inline std::u16string Utf16(const std::string& path) {
+  return FromNativeName(path);
 }
 
 class TempFolder {
@@ -53,6 +59,10 @@ class ScopedWorkingDirectory {
  private:
   std::filesystem::path previous_;
 };
+
+inline void MakeFolder(const std::string& path) {
+  if (::mkdir(path.c_str(), 0755) != 0) Fail("mkdir " + path);
+}
 
 inline void WriteBytes(const std::string& path, const std::string& bytes, mode_t mode = 0644) {
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "fakes/FakeTreeView.h"
 #include "platform/Platform.h"
 #include "platform/windows/TestFolders.h"
 #include "platform/windows/Win32.h"
@@ -13,32 +15,31 @@ namespace tavelin::platform {
 namespace {
 
 using testing::MakeFolder;
-using testing::RawNames;
 using testing::TempFolder;
 using testing::Utf16;
 using testing::WriteBytes;
-
 using Listing = std::vector<std::pair<std::u16string, bool>>;
+using Items = std::vector<std::u16string>;
 
 Listing ListingOf(const std::wstring& folder) {
   Listing listed;
-  for (const FolderEntry& entry : NativeFileSystem().ListFolder(Utf16(folder + L'\\'))) {
+  for (const FolderEntry& entry : NativeFileSystem().ListFolder(Utf16(folder + L'\\')))
     listed.emplace_back(entry.name, entry.isDirectory);
-  }
   return listed;
 }
 
 // What the listing must show, each name with whether it is a folder, in the system's order.
 Listing Expected(const std::wstring& folder, const std::map<std::wstring, bool>& visible) {
   Listing expected;
-  for (const std::wstring& name : RawNames(folder)) {
-    if (const auto it = visible.find(name); it != visible.end()) {
-      expected.emplace_back(Utf16(name), it->second);
-    }
+  for (const std::wstring& name : testing::RawNames(folder)) {
+    if (visible.contains(name)) expected.emplace_back(Utf16(name), visible.at(name));
   }
+  EXPECT_EQ(expected.size(), visible.size());
   return expected;
 }
 
+// Hidden and system entries are left out, but the dots come through even of a hidden folder. A
+// hidden folder is a folder all the same; an ordinary file is neither hidden nor system itself.
 TEST(ListFolder, LeavesOutHiddenAndSystemEntriesAndKeepsTheSystemsOrder) {
   TempFolder temp;
   MakeFolder(temp / L"Sub folder");
@@ -46,62 +47,62 @@ TEST(ListFolder, LeavesOutHiddenAndSystemEntriesAndKeepsTheSystemsOrder) {
   MakeFolder(temp / L"Carpeta de sistema", FILE_ATTRIBUTE_SYSTEM);
   MakeFolder(temp / L"Només lectura", FILE_ATTRIBUTE_READONLY);
   WriteBytes(temp / L"Carpeta amagada\\dins.txt", "x");
-  WriteBytes(temp / L"b.txt", "x");
-  WriteBytes(temp / L"Pressupost 2024 à l'obra.txt", "x");
-  WriteBytes(temp / L"llegir.txt", "x", FILE_ATTRIBUTE_READONLY);
-  WriteBytes(temp / L"arxiu.txt", "x", FILE_ATTRIBUTE_ARCHIVE);
-  WriteBytes(temp / L"tots dos.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-  WriteBytes(temp / L"amagat.txt", "x", FILE_ATTRIBUTE_HIDDEN);
-  WriteBytes(temp / L"sistema.sys", "x", FILE_ATTRIBUTE_SYSTEM);
-  WriteBytes(temp / L"desktop.ini", "x", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+  for (const auto& [name, attributes] :
+       {std::pair<std::wstring, DWORD>{L"b.txt", 0},
+        {L"Pressupost 2024 à l'obra.txt", 0},
+        {L"llegir.txt", FILE_ATTRIBUTE_READONLY},
+        {L"arxiu.txt", FILE_ATTRIBUTE_ARCHIVE},
+        {L"tots dos.txt", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE},
+        {L"amagat.txt", FILE_ATTRIBUTE_HIDDEN},
+        {L"sistema.sys", FILE_ATTRIBUTE_SYSTEM},
+        {L"desktop.ini", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
+    WriteBytes(temp / name, "x", attributes);
+  }
+  EXPECT_EQ(ListingOf(temp.path()), Expected(temp.path(), {{L".", true},
+                                                           {L"..", true},
+                                                           {L"Sub folder", true},
+                                                           {L"Només lectura", true},
+                                                           {L"b.txt", false},
+                                                           {L"Pressupost 2024 à l'obra.txt", false},
+                                                           {L"llegir.txt", false},
+                                                           {L"arxiu.txt", false},
+                                                           {L"tots dos.txt", false}}));
+  EXPECT_EQ(
+      ListingOf(temp / L"Carpeta amagada"),
+      Expected(temp / L"Carpeta amagada", {{L".", true}, {L"..", true}, {L"dins.txt", false}}));
+  for (const wchar_t* none : {L"no hi és\\", L"b.txt\\", L"no hi és\\ni aquesta\\"})
+    EXPECT_TRUE(NativeFileSystem().ListFolder(Utf16(temp / none)).empty());
 
-  const std::map<std::wstring, bool> visible = {{L".", true},
-                                                {L"..", true},
-                                                {L"Sub folder", true},
-                                                {L"Només lectura", true},
-                                                {L"b.txt", false},
-                                                {L"Pressupost 2024 à l'obra.txt", false},
-                                                {L"llegir.txt", false},
-                                                {L"arxiu.txt", false},
-                                                {L"tots dos.txt", false}};
-  const Listing expected = Expected(temp.path(), visible);
-  ASSERT_EQ(expected.size(), visible.size());
-  EXPECT_EQ(ListingOf(temp.path()), expected);
-}
-
-TEST(ListFolder, DotsComeThroughEvenOfAHiddenFolder) {
-  TempFolder temp;
-  MakeFolder(temp / L"Ocult", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-  WriteBytes(temp / L"Ocult\\visible.txt", "x");
-
-  const Listing expected =
-      Expected(temp / L"Ocult", {{L".", true}, {L"..", true}, {L"visible.txt", false}});
-  ASSERT_EQ(expected.size(), 3u);
-  EXPECT_EQ(ListingOf(temp / L"Ocult"), expected);
-}
-
-TEST(ListFolder, YieldsNothingForWhatIsNoFolder) {
-  TempFolder temp;
-  WriteBytes(temp / L"fitxer.txt", "x");
-  const FileSystem& fs = NativeFileSystem();
-
-  EXPECT_TRUE(fs.ListFolder(Utf16(temp / L"no hi és\\")).empty());
-  EXPECT_TRUE(fs.ListFolder(Utf16(temp / L"fitxer.txt\\")).empty());
-  EXPECT_TRUE(fs.ListFolder(Utf16(temp / L"no hi és\\ni aquesta\\")).empty());
+  struct Case {
+    std::wstring path;
+    bool folder, ordinaryFile;
+  };
+  const Case cases[] = {{temp / L"Sub folder", true, false},
+                        {temp / L"Sub folder\\", true, false},
+                        {temp / L"Carpeta amagada", true, false},
+                        {L"C:\\", true, false},
+                        {temp / L"b.txt", false, true},
+                        {temp / L"tots dos.txt", false, true},
+                        {temp / L"Carpeta amagada\\dins.txt", false, true},
+                        {temp / L"amagat.txt", false, false},
+                        {temp / L"sistema.sys", false, false},
+                        {temp / L"no hi és", false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    EXPECT_EQ(NativeFileSystem().IsFolder(Utf16(c.path)), c.folder);
+    EXPECT_EQ(NativeFileSystem().IsOrdinaryFile(Utf16(c.path)), c.ordinaryFile);
+  }
 }
 
 TEST(ListFolder, ReachesFoldersDeeperThanMaxPath) {
   TempFolder temp;
   std::wstring deep = temp.path();
-  for (int level = 0; level < 6; ++level) {
-    deep += L"\\carpeta-" + std::to_wstring(level) + L'-' + std::wstring(50, L'à');
-    MakeFolder(deep);
-  }
+  for (wchar_t level = L'0'; level < L'6'; ++level)
+    MakeFolder(deep += L"\\carpeta-" + std::wstring(1, level) + L'-' + std::wstring(50, L'à'));
   ASSERT_GT(deep.size(), static_cast<std::size_t>(MAX_PATH));
   WriteBytes(deep + L"\\al fons.txt", "profund\r\n");
   MakeFolder(deep + L"\\més avall");
   const FileSystem& fs = NativeFileSystem();
-
   EXPECT_EQ(
       ListingOf(deep),
       Expected(deep, {{L".", true}, {L"..", true}, {L"al fons.txt", false}, {L"més avall", true}}));
@@ -112,33 +113,38 @@ TEST(ListFolder, ReachesFoldersDeeperThanMaxPath) {
   EXPECT_EQ(testing::ReadBytes(deep + L"\\al fons.txt"), "nou\r\n");
 }
 
-TEST(FileSystemQueries, TellFoldersFromOrdinaryFiles) {
-  TempFolder temp;
-  const FileSystem& fs = NativeFileSystem();
-  MakeFolder(temp / L"carpeta");
-  MakeFolder(temp / L"amagada", FILE_ATTRIBUTE_HIDDEN);
-  WriteBytes(temp / L"Recents.txt", "");
-  WriteBytes(temp / L"llegir.txt", "x", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-  WriteBytes(temp / L"amagat.txt", "x", FILE_ATTRIBUTE_HIDDEN);
-  WriteBytes(temp / L"sistema.txt", "x", FILE_ATTRIBUTE_SYSTEM);
-  WriteBytes(temp / L"amagada\\dins.txt", "x");
-  const auto path = [&](const wchar_t* name) { return Utf16(temp / name); };
+// The core's walk from the root of a drive that holds nothing else, named by TAVELIN_TEST_DRIVE
+// (such as "T:"): the backslash after the colon doubles in every derived path, which still leads
+// to the files, and hidden and system folders are neither listed nor walked.
+TEST(NativeWalk, FromADriveRootDoublesTheBackslashAfterTheColon) {
+  const char* drive = std::getenv("TAVELIN_TEST_DRIVE");
+  if (drive == nullptr) GTEST_SKIP() << "TAVELIN_TEST_DRIVE names no empty drive to walk";
+  const std::wstring r(drive, drive + std::char_traits<char>::length(drive));
+  ASSERT_EQ(testing::RawEntries(r).size(), 0u) << "the drive must be empty";
+  struct Emptied {
+    const std::wstring& folder;
+    ~Emptied() { testing::EmptyFolder(folder); }
+  } emptied{r};
+  WriteBytes(r + L"\\arrel.txt", "x");
+  WriteBytes(r + L"\\amagat.txt", "x", FILE_ATTRIBUTE_HIDDEN);
+  MakeFolder(r + L"\\Dades");
+  WriteBytes(r + L"\\Dades\\a.txt", "dades\r\n");
+  MakeFolder(r + L"\\Dades\\Sub");
+  MakeFolder(r + L"\\Ocult", FILE_ATTRIBUTE_HIDDEN);
+  WriteBytes(r + L"\\Ocult\\dins.txt", "x");
+  MakeFolder(r + L"\\Sistema", FILE_ATTRIBUTE_SYSTEM);
+  MakeFolder(r + L"\\Sistema\\Sub");
 
-  EXPECT_TRUE(fs.IsFolder(path(L"carpeta")));
-  EXPECT_TRUE(fs.IsFolder(path(L"carpeta\\")));
-  EXPECT_TRUE(fs.IsFolder(path(L"amagada")));
-  EXPECT_TRUE(fs.IsFolder(u"C:\\"));
-  EXPECT_FALSE(fs.IsFolder(path(L"Recents.txt")));
-  EXPECT_FALSE(fs.IsFolder(path(L"no hi és")));
-
-  EXPECT_TRUE(fs.IsOrdinaryFile(path(L"Recents.txt")));
-  EXPECT_TRUE(fs.IsOrdinaryFile(path(L"llegir.txt")));
-  EXPECT_TRUE(fs.IsOrdinaryFile(path(L"amagada\\dins.txt")));  // only the file's own attributes
-  EXPECT_FALSE(fs.IsOrdinaryFile(path(L"amagat.txt")));
-  EXPECT_FALSE(fs.IsOrdinaryFile(path(L"sistema.txt")));
-  EXPECT_FALSE(fs.IsOrdinaryFile(path(L"carpeta")));
-  EXPECT_FALSE(fs.IsOrdinaryFile(path(L"no hi és")));
-  EXPECT_EQ(fs.Separator(), u'\\');
+  fakes::RecordingTreeView tree(NativeFileSystem());
+  tree.window.Load();
+  tree.ukvel.WalkFolder(tree.window, Utf16(r + L'\\'), 10, 29);
+  EXPECT_EQ(tree.FolderNames(), (Items{u"", u"Dades", u"Sub"}));
+  EXPECT_EQ(Items(tree.layout.FolderPaths.begin() + 1, tree.layout.FolderPaths.begin() + 4),
+            (Items{Utf16(r) + u"\\\\", Utf16(r) + u"\\\\Dades\\", u""}));
+  EXPECT_EQ(tree.window.List(1).items, Items{u"arrel.txt"});
+  EXPECT_EQ(tree.window.List(2).items, Items{u"a.txt"});
+  EXPECT_TRUE(tree.messages.shown.empty());
+  EXPECT_EQ(NativeFileSystem().ReadFile(tree.layout.FolderPaths[2] + u"a.txt"), "dades\r\n");
 }
 
 }  // namespace

@@ -4,37 +4,20 @@
 
 #include <string>
 
-namespace {
-
-std::wstring OwnPath() {
-  std::wstring path(32768, L'\0');
-  path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-  return path;
-}
-
-std::wstring Record() {
+int main() {
+  std::wstring self(32768, L'\0');
+  self.resize(::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
   STARTUPINFOW startup{};
   ::GetStartupInfoW(&startup);
   DWORD processes[8];
-  const DWORD consoleProcesses = ::GetConsoleProcessList(processes, 8);
-  std::wstring record = L"program: " + OwnPath() + L'\n';
-  record += L"command line: " + std::wstring(::GetCommandLineW()) + L'\n';
-  record += L"show: ";
-  record += (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_wstring(startup.wShowWindow)
-                                                          : L"default";
-  record += L"\nconsole processes: " + std::to_wstring(consoleProcesses) + L'\n';
-  record += L"console window: ";
-  record += ::GetConsoleWindow() != nullptr ? L"yes\n" : L"no\n";
-  return record;
-}
-
-}  // namespace
-
-int main() {
-  const std::wstring record = Record();
-  const std::wstring proof = OwnPath() + L".started";
-  const std::wstring part = proof + L".part";
+  const std::wstring record =
+      L"program: " + self + L"\ncommand line: " + ::GetCommandLineW() + L"\nshow: " +
+      ((startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_wstring(startup.wShowWindow)
+                                                     : L"default") +
+      L"\nconsole processes: " + std::to_wstring(::GetConsoleProcessList(processes, 8)) +
+      L"\nconsole window: " + (::GetConsoleWindow() != nullptr ? L"yes\n" : L"no\n");
   // Written aside and renamed, so that the test never reads half a record.
+  const std::wstring part = self + L".started.part";
   const HANDLE file = ::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
@@ -43,5 +26,6 @@ int main() {
   const BOOL ok = ::WriteFile(file, record.data(), size, &written, nullptr);
   ::CloseHandle(file);
   if (!ok || written != size) return 1;
-  return ::MoveFileExW(part.c_str(), proof.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
+  return ::MoveFileExW(part.c_str(), (self + L".started").c_str(), MOVEFILE_REPLACE_EXISTING) ? 0
+                                                                                              : 1;
 }

@@ -3,27 +3,28 @@
 // system in their "\\?\" form, so that they may be longer than MAX_PATH.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "platform/windows/NativeNames.h"
 #include "platform/windows/Win32.h"
 
 namespace tavelin::platform::testing {
 
-[[noreturn]] inline void Fail(const std::wstring& what) {
-  const DWORD code = ::GetLastError();
-  const int length = static_cast<int>(what.size());
-  std::string utf8(static_cast<std::size_t>(length) * 3, '\0');
-  utf8.resize(static_cast<std::size_t>(
-      ::WideCharToMultiByte(CP_UTF8, 0, what.data(), length, utf8.data(),
-                            static_cast<int>(utf8.size()), nullptr, nullptr)));
-  throw std::system_error(static_cast<int>(code), std::system_category(), utf8);
-}
-
 inline std::u16string Utf16(const std::wstring& text) {
   return {text.begin(), text.end()};
+}
+
+[[noreturn]] inline void Fail(const std::wstring& what) {
+  throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                          ToUtf8(Utf16(what)));
 }
 
 inline std::wstring Long(const std::wstring& path) {
@@ -43,75 +44,56 @@ inline void SetAttributes(const std::wstring& path, DWORD attributes) {
 }
 
 inline void MakeFolder(const std::wstring& path, DWORD attributes = 0) {
-  if (!::CreateDirectoryW(Long(path).c_str(), nullptr)) Fail(L"CreateDirectoryW " + path);
+  std::filesystem::create_directory(Long(path));
   if (attributes != 0) SetAttributes(path, attributes);
 }
 
 inline void WriteBytes(const std::wstring& path, const std::string& bytes, DWORD attributes = 0) {
-  const HANDLE file = ::CreateFileW(Long(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(L"CreateFileW " + path);
-  DWORD written = 0;
-  const BOOL ok =
-      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-  ::CloseHandle(file);
-  if (!ok || written != bytes.size()) Fail(L"WriteFile " + path);
+  if (!(std::ofstream(std::filesystem::path(Long(path)), std::ios::binary) << bytes)) {
+    Fail(L"writing " + path);
+  }
   if (attributes != 0) SetAttributes(path, attributes);
 }
 
 inline std::string ReadBytes(const std::wstring& path) {
-  const HANDLE file = ::CreateFileW(Long(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) Fail(L"CreateFileW " + path);
-  std::string bytes;
-  char buffer[4096];
-  DWORD count = 0;
-  while (::ReadFile(file, buffer, sizeof buffer, &count, nullptr) && count > 0) {
-    bytes.append(buffer, count);
-  }
-  ::CloseHandle(file);
-  return bytes;
+  std::ifstream in(std::filesystem::path(Long(path)), std::ios::binary);
+  if (!in) Fail(L"opening " + path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct RawEntry {
-  std::wstring name;
-  DWORD attributes;
-};
-
 // Every entry of `folder`, hidden and system ones too, in the order the system returns them.
-inline std::vector<RawEntry> RawEntries(const std::wstring& folder) {
-  std::vector<RawEntry> entries;
-  WIN32_FIND_DATAW data;
-  const HANDLE find = ::FindFirstFileW(Long(folder + L"\\*").c_str(), &data);
+inline std::vector<WIN32_FIND_DATAW> RawEntries(const std::wstring& folder) {
+  std::vector<WIN32_FIND_DATAW> entries(1);
+  const HANDLE find = ::FindFirstFileW(Long(folder + L"\\*").c_str(), &entries[0]);
   if (find == INVALID_HANDLE_VALUE) {
-    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return entries;
+    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return {};
     Fail(L"FindFirstFileW " + folder);
   }
   do {
-    entries.push_back({data.cFileName, data.dwFileAttributes});
-  } while (::FindNextFileW(find, &data));
+    entries.emplace_back();
+  } while (::FindNextFileW(find, &entries.back()));
   ::FindClose(find);
+  entries.pop_back();
   return entries;
 }
 
 inline std::vector<std::wstring> RawNames(const std::wstring& folder) {
   std::vector<std::wstring> names;
-  for (const RawEntry& entry : RawEntries(folder))
-    names.push_back(entry.name);
+  for (const WIN32_FIND_DATAW& entry : RawEntries(folder))
+    names.emplace_back(entry.cFileName);
   return names;
 }
 
 // Empties `folder`, whatever the attributes of what it holds.
 inline void EmptyFolder(const std::wstring& folder) {
-  for (const RawEntry& entry : RawEntries(folder)) {
-    if (entry.name == L"." || entry.name == L"..") continue;
-    const std::wstring path = folder + L'\\' + entry.name;
+  for (const WIN32_FIND_DATAW& entry : RawEntries(folder)) {
+    const std::wstring name = entry.cFileName, path = folder + L'\\' + name;
+    if (name == L"." || name == L"..") continue;
     SetAttributes(path, FILE_ATTRIBUTE_NORMAL);
-    if (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) {
-      EmptyFolder(path);
-      if (!::RemoveDirectoryW(Long(path).c_str())) Fail(L"RemoveDirectoryW " + path);
-    } else if (!::DeleteFileW(Long(path).c_str())) {
-      Fail(L"DeleteFileW " + path);
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) EmptyFolder(path);
+    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? ::RemoveDirectoryW
+                                                            : ::DeleteFileW)(Long(path).c_str())) {
+      Fail(L"removing " + path);
     }
   }
 }
@@ -120,16 +102,11 @@ class TempFolder {
  public:
   TempFolder() {
     static std::atomic<unsigned> counter{0};
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD length = ::GetTempPathW(MAX_PATH + 1, temp);
-    if (length == 0) Fail(L"GetTempPathW");
-    const std::wstring stem =
-        std::wstring(temp, length) + L"tavelin-" + std::to_wstring(::GetCurrentProcessId()) + L'-';
+    const std::wstring stem = std::filesystem::temp_directory_path().native() + L"tavelin-" +
+                              std::to_wstring(::GetCurrentProcessId()) + L'-';
     do {
       path_ = stem + std::to_wstring(counter++);
-    } while (!::CreateDirectoryW(Long(path_).c_str(), nullptr) &&
-             ::GetLastError() == ERROR_ALREADY_EXISTS);
-    if (!Exists(path_)) Fail(L"CreateDirectoryW " + path_);
+    } while (!std::filesystem::create_directory(Long(path_)));
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -145,6 +122,12 @@ class TempFolder {
   // The folder's path, without a trailing backslash.
   const std::wstring& path() const { return path_; }
   std::wstring operator/(const std::wstring& name) const { return path_ + L'\\' + name; }
+  // An ASCII name, with '/' standing for the backslash.
+  std::wstring operator/(std::string_view name) const {
+    std::wstring wide(name.begin(), name.end());
+    std::replace(wide.begin(), wide.end(), L'/', L'\\');
+    return *this / wide;
+  }
 
  private:
   std::wstring path_;
@@ -154,8 +137,7 @@ class ScopedWorkingDirectory {
  public:
   explicit ScopedWorkingDirectory(const std::wstring& folder) {
     wchar_t previous[MAX_PATH + 1];
-    const DWORD length = ::GetCurrentDirectoryW(MAX_PATH + 1, previous);
-    previous_.assign(previous, length);
+    previous_.assign(previous, ::GetCurrentDirectoryW(MAX_PATH + 1, previous));
     if (!::SetCurrentDirectoryW(folder.c_str())) Fail(L"SetCurrentDirectoryW " + folder);
   }
   ScopedWorkingDirectory(const ScopedWorkingDirectory&) = delete;

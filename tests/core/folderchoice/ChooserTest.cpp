@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Requests.h"
+#include "core/folderchoice/FPrvSD.h"
+#include "fakes/FakeChooser.h"
+#include "fakes/FakeTreeView.h"
+
+namespace tavelin::core {
+namespace {
+
+using Items = std::vector<std::u16string>;
+using fakes::DrawCall;
+
+constexpr auto kRecents = u"Recents.txt";
+
+struct ChooserRig {
+  ChooserRig() {
+    tree.fs.AddFolder(u"C:", u"Dades");
+    tree.fs.AddFolder(u"C:\\Dades", u"Fotos");
+    tree.fs.AddFolder(u"D:", u"Arxiu");
+    chooser.dirs.onChange = [this] {
+      focusesAtChange.push_back(chooser.dirs.focuses);
+      form.LDirs_Change();
+    };
+    chooser.dirs.path = u"C:\\Dades";
+  }
+
+  std::size_t Clears() const { return tree.window.surface.Of(DrawCall::kCls).size(); }
+  const Items& Recents() const { return chooser.recents.list.items; }
+
+  fakes::FakeTreeView tree;
+  fakes::FakeChooser chooser{tree.fs};
+  FPrvSD form{chooser, tree.fs, tree.launcher, tree.ukvel, tree.fkvel};
+  std::vector<int> focusesAtChange;
+};
+
+class ChooserTest : public ::testing::Test, protected ChooserRig {};
+
+// The file is loaded into the sorted list and written back at close, unless it could not be
+// read; a failed save leaves the old file and closes all the same.
+TEST(ChooserRecents, FromLoadToClose) {
+  struct Case {
+    std::optional<std::string> before;
+    bool failRead, failWrite;
+    Items loaded;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"D:\\Arxiu\r\nC:\\alfa\r\nC:\\Dades\\Fotos",
+       false,
+       false,
+       {u"C:\\alfa", u"C:\\Dades\\Fotos", u"D:\\Arxiu"},
+       "C:\\alfa\r\nC:\\Dades\r\nC:\\Dades\\Fotos\r\nD:\\Arxiu\r\n"},
+      {std::nullopt, false, false, {}, "C:\\Dades\r\n"},
+      {"C:\\Vell\r\n", true, false, {}, "C:\\Vell\r\n"},
+      {"C:\\Vell\r\n", false, true, {u"C:\\Vell"}, "C:\\Vell\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.after);
+    ChooserRig t;
+    if (c.before) t.tree.fs.SetFile(kRecents, *c.before);
+    if (c.failRead) t.tree.fs.FailReadsOf(kRecents);
+    if (c.failWrite) t.tree.fs.FailWritesTo(kRecents);
+    t.form.Form_Load();
+    EXPECT_EQ(t.Recents(), c.loaded);
+    EXPECT_EQ(t.chooser.recents.ListIndex(), -1);
+    t.form.BtOk_Click();
+    EXPECT_NO_THROW(t.form.Form_Unload());
+    EXPECT_EQ(t.tree.fs.Files().at(kRecents), c.after);
+  }
+}
+
+TEST_F(ChooserTest, OkAndEnterListTheFolderOnceAndDrawItEachTime) {
+  form.LDirs_KeyDown(kKeyDelete, 0);
+  form.LDirs_KeyDown(65, 0);
+  EXPECT_FALSE(tree.window.loaded);
+  EXPECT_EQ(chooser.recents.ListCount(), 0);
+
+  form.LDirs_KeyDown(kKeyReturn, kShiftMask | kCtrlMask | kAltMask);
+  form.BtOk_Click();
+  EXPECT_EQ(Recents(), Items{u"C:\\Dades"});
+  EXPECT_EQ(tree.window.caption, u"C:\\Dades");
+  EXPECT_EQ(tree.window.shows, 2);
+  EXPECT_EQ(Clears(), 2u);
+  // The tree is drawn again after the second clear: the folder's name follows it.
+  EXPECT_EQ(tree.window.surface.calls.back().text, u"Fotos");
+
+  // A path that differs in letter case is another entry.
+  chooser.dirs.path = u"C:\\DADES";
+  form.BtOk_Click();
+  EXPECT_EQ(Recents(), (Items{u"C:\\Dades", u"C:\\DADES"}));
+}
+
+// A picked folder that exists closes the tree and its companion, without drawing, and the focus
+// moves on after the change; a vanished one changes nothing.
+TEST_F(ChooserTest, PickingARecentFolder) {
+  chooser.recents.AddItem(u"D:\\Arxiu");
+  chooser.recents.AddItem(u"E:\\Perduda");
+  form.BtOk_Click();
+  tree.companion.loaded = true;
+  const std::size_t drawn = tree.window.surface.calls.size();
+
+  chooser.recents.Pick(2);
+  ASSERT_EQ(chooser.recents.Text(), u"E:\\Perduda");
+  form.LstR_Click();
+  EXPECT_EQ(chooser.dirs.path, u"C:\\Dades");
+  EXPECT_EQ(chooser.dirs.focuses, 0);
+  EXPECT_TRUE(tree.window.loaded);
+
+  chooser.recents.Pick(1);
+  form.LstR_Click();
+  EXPECT_EQ(chooser.dirs.path, u"D:\\Arxiu");
+  EXPECT_FALSE(tree.window.loaded);
+  EXPECT_FALSE(tree.companion.loaded);
+  EXPECT_EQ(focusesAtChange, std::vector<int>{0});
+  EXPECT_EQ(chooser.dirs.focuses, 1);
+  EXPECT_EQ(tree.window.surface.calls.size(), drawn);
+  EXPECT_EQ(tree.window.shows, 1);
+  EXPECT_EQ(chooser.recents.ListCount(), 3);
+
+  form.BtOk_Click();
+  EXPECT_EQ(tree.window.caption, u"D:\\Arxiu");
+  EXPECT_EQ(tree.window.loads, 2);
+  EXPECT_EQ(chooser.recents.ListCount(), 3);
+}
+
+TEST_F(ChooserTest, DeleteRemovesOnlyTheSelectedRecentEntry) {
+  for (auto path : {u"C:\\A", u"C:\\B", u"C:\\C"})
+    chooser.recents.AddItem(path);
+  form.LstR_KeyDown(kKeyDelete, 0);  // nothing selected
+  chooser.recents.Pick(1);
+  form.LstR_KeyDown(kKeyReturn, 0);
+  form.LstR_KeyDown(8, 0);
+  EXPECT_EQ(chooser.recents.ListCount(), 3);
+  EXPECT_FALSE(tree.window.loaded);
+
+  form.LstR_KeyDown(kKeyDelete, kShiftMask);
+  form.LstR_KeyDown(kKeyDelete, 0);
+  EXPECT_EQ(Recents(), (Items{u"C:\\A", u"C:\\C"}));
+  EXPECT_EQ(chooser.recents.ListIndex(), -1);
+}
+
+// Through cmd.exe, hidden, or command.com once when that cannot start; without either the help
+// stays closed and the chooser usable.
+TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
+  const auto through = [](const std::u16string& interpreter) {
+    return Request{interpreter + u" /c Tavelin.pdf", platform::ProgramKind::Interpreter,
+                   interpreter, u"Tavelin.pdf", platform::WindowState::Hidden};
+  };
+  form.OpInfo_Click();
+  tree.launcher.failing = {u"cmd.exe"};
+  form.OpInfo_Click();
+  tree.launcher.failing = {u"cmd.exe", u"command.com"};
+  EXPECT_NO_THROW(form.OpInfo_Click());
+  EXPECT_EQ(AllFields(tree.launcher.started),
+            (std::vector<Request>{through(u"cmd.exe"), through(u"cmd.exe"), through(u"command.com"),
+                                  through(u"cmd.exe"), through(u"command.com")}));
+}
+
+}  // namespace
+}  // namespace tavelin::core

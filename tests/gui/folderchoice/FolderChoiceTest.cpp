@@ -1,0 +1,295 @@
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/folderchoice/FPrvSD.h"
+#include "fakes/FakeTreeView.h"
+#include "gui/TreeViewRig.h"
+#include "gui/folderchoice/ChooserWindow.h"
+#include "gui/folderchoice/DirListWidget.h"
+#include "gui/folderchoice/FolderChain.h"
+#include "gui/folderchoice/SortedComboBox.h"
+
+namespace tavelin::gui {
+
+using testing::DoubleClick;
+using testing::EntriesOf;
+
+namespace {
+
+template <typename T = QWidget>
+T* Control(const QWidget& window, const char* name) {
+  return window.findChild<T*>(QString::fromLatin1(name));
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Each entry as "text|path|depth".
+QStringList Entries(const QListWidget& list) {
+  QStringList entries;
+  for (int i = 0; i < list.count(); ++i) {
+    const QListWidgetItem* item = list.item(i);
+    entries << QStringLiteral("%1|%2|%3")
+                   .arg(item->text(), item->data(DirListWidget::kPathRole).toString())
+                   .arg(item->data(DirListWidget::kDepthRole).toInt());
+  }
+  return entries;
+}
+
+QString Chain(const std::u16string& path, char16_t separator) {
+  QStringList steps;
+  for (const FolderStep& step : FolderChain(path, separator))
+    steps << ToQString(step.name) + u'=' + ToQString(step.path);
+  return steps.join(u' ');
+}
+
+}  // namespace
+
+// The folder chooser, its directory list and its sorted recent list, on the real file system.
+class FolderChoiceTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<QTemporaryDir> temp_;
+  QString root_;    // the working directory, with the chooser's folders
+  QString folder_;  // a folder of its own for the directory list
+  QString previousDirectory_;
+
+ private slots:
+  void init() {
+    temp_ = std::make_unique<QTemporaryDir>();
+    root_ = QDir(temp_->path()).canonicalPath();
+    folder_ = root_ + QStringLiteral("/Llista");
+    for (const char* sub : {"Dades/Fotos", "Dades/Música", "Arxiu", "Llista/Beta", "Llista/alfa",
+                            "Llista/Gamma/Sub", "Llista/Gamma/altra", "Llista/.amagada"})
+      QVERIFY(QDir(root_).mkpath(QString::fromUtf8(sub)));
+    QFile file(folder_ + QStringLiteral("/fitxer.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    previousDirectory_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root_));
+  }
+  void cleanup() {
+    QDir::setCurrent(previousDirectory_);
+    temp_.reset();
+  }
+
+  void StandsWhereItsTwipsSay() {
+    ChooserWindow window(platform::NativeFileSystem());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // The client area keeps its size below the menu bar.
+    QCOMPARE(window.centralWidget()->size(), QSize(302, 302));
+    QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
+    const std::pair<const char*, QRect> placed[] = {{"Label2", {16, 3, 57, 17}},
+                                                    {"LstR", {8, 16, 289, 21}},
+                                                    {"LDirs", {24, 40, 257, 216}},
+                                                    {"Label1", {8, 256, 278, 13}},
+                                                    {"BtOk", {128, 272, 49, 25}}};
+    for (const auto& [name, geometry] : placed)
+      QCOMPARE(Control(window, name)->geometry(), geometry);
+    auto* dirs = Control<DirListWidget>(window, "LDirs");
+    // The directory list starts at the working directory, with the focus.
+    QCOMPARE(ToQString(dirs->Path()), root_);
+    QCOMPARE(QApplication::focusWidget(), dirs);
+  }
+
+  void RunsTheChooserOnItsWidgets() {
+    QFile file(root_ + "/Recents.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("%1/Zeta\r\n%1/Arxiu\n\r\n%1/Dades").arg(root_).toUtf8());
+    file.close();
+    fakes::RecordingTreeView tree{platform::NativeFileSystem()};
+    ChooserWindow window(platform::NativeFileSystem(), ToU16String(root_ + "/Dades"));
+    core::FPrvSD form(window, platform::NativeFileSystem(), tree.launcher, tree.ukvel, tree.fkvel);
+    window.Attach(form);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* recents = Control<SortedComboBox>(window, "LstR");
+    auto* dirs = Control<DirListWidget>(window, "LDirs");
+    auto* ok = Control<QPushButton>(window, "BtOk");
+    QCOMPARE(EntriesOf(*recents),
+             (QStringList{"", root_ + "/Arxiu", root_ + "/Dades", root_ + "/Zeta"}));
+    // A highlighted entry is not the folder: Enter draws the current one.
+    QListWidgetItem* fotos = dirs->findItems(QStringLiteral("Fotos"), Qt::MatchExactly).value(0);
+    QVERIFY(fotos != nullptr);
+    QTest::mouseClick(dirs->viewport(), Qt::LeftButton, {}, dirs->visualItemRect(fotos).center());
+    QTest::keyClick(dirs, Qt::Key_Return);
+    QCOMPARE(ToQString(tree.window.caption), root_ + "/Dades");
+    DoubleClick(dirs->viewport(), dirs->visualItemRect(fotos).center());
+    QCOMPARE(ToQString(dirs->Path()), root_ + "/Dades/Fotos");
+    QVERIFY(!tree.window.loaded);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
+    QCOMPARE(ToQString(tree.window.caption), root_ + "/Dades/Fotos");
+    QCOMPARE(EntriesOf(*recents), (QStringList{"", root_ + "/Arxiu", root_ + "/Dades",
+                                               root_ + "/Dades/Fotos", root_ + "/Zeta"}));
+    // Picking an entry with the arrow keys moves the directory list there and closes the tree.
+    recents->setFocus();
+    QTest::keyClick(recents, Qt::Key_Down);
+    QTest::keyClick(recents, Qt::Key_Down);
+    QCOMPARE(ToQString(dirs->Path()), root_ + "/Arxiu");
+    QVERIFY(!tree.window.loaded);
+    QCOMPARE(QApplication::focusWidget(), dirs);
+    // Delete removes the selected entry.
+    QTest::keyClick(recents, Qt::Key_Delete);
+    QCOMPARE(EntriesOf(*recents),
+             (QStringList{"", root_ + "/Dades", root_ + "/Dades/Fotos", root_ + "/Zeta"}));
+    window.findChild<QAction*>(QStringLiteral("OpInfo"))->trigger();
+    QCOMPARE(tree.launcher.started.size(), std::size_t{1});
+    QVERIFY(tree.launcher.started[0].commandLine == u"cmd.exe /c Tavelin.pdf");
+    QVERIFY(window.close());
+    const QByteArray r = root_.toUtf8();
+    QCOMPARE(ReadAll(root_ + "/Recents.txt"),
+             "\r\n" + r + "/Dades\r\n" + r + "/Dades/Fotos\r\n" + r + "/Zeta\r\n");
+  }
+  void SplitsPathsIntoTheirChain() {
+    const struct {
+      std::u16string path;
+      char16_t separator;
+      QString chain, trimmed;
+    } cases[] = {
+        {u"/home/anna/Fotos", u'/', "/=/ home=/home anna=/home/anna Fotos=/home/anna/Fotos",
+         "/home/anna/Fotos"},
+        {u"/home/anna//", u'/', "/=/ home=/home anna=/home/anna", "/home/anna"},
+        {u"/", u'/', "/=/", "/"},
+        {u"C:\\Dades\\\\Fotos", u'\\', "C:\\=C:\\ Dades=C:\\Dades Fotos=C:\\Dades\\Fotos",
+         "C:\\Dades\\\\Fotos"},
+        {u"C:\\", u'\\', "C:\\=C:\\", "C:\\"},
+        {u"C:\\Dades\\", u'\\', "C:\\=C:\\ Dades=C:\\Dades", "C:\\Dades"},
+    };
+    for (const auto& c : cases) {
+      const QByteArray row = ToQString(c.path).toUtf8();
+      QVERIFY2(Chain(c.path, c.separator) == c.chain, row);
+      QVERIFY2(ToQString(TrimFolderPath(c.path, c.separator)) == c.trimmed, row);
+    }
+  }
+
+  // Ancestors first, then the sub-folders sorted without regard to case, hidden folders and
+  // files left out; a path that is no folder changes nothing.
+  void TheDirectoryListShowsAFolderItsAncestorsAndItsSubFolders() {
+    DirListWidget list(platform::NativeFileSystem());
+    QSignalSpy changes(&list, &DirListWidget::changed);
+    QVERIFY(list.SetPath(ToU16String(folder_ + u'/')));
+    QVERIFY(list.SetPath(ToU16String(folder_)));
+    QCOMPARE(changes.count(), 1);
+    QStringList expected;
+    int depth = 0;
+    for (const FolderStep& step : FolderChain(ToU16String(folder_), u'/'))
+      expected << QStringLiteral("%1|%2|%3")
+                      .arg(ToQString(step.name), ToQString(step.path))
+                      .arg(depth++);
+    for (const char* child : {"alfa", "Beta", "Gamma"})
+      expected << QStringLiteral("%1|%2/%1|%3").arg(child, folder_).arg(depth);
+    QCOMPARE(Entries(list), expected);
+    QCOMPARE(list.currentRow(), depth - 1);
+    for (const QString& refused : {folder_ + "/NoHiEs", folder_ + "/fitxer.txt", QString()})
+      QVERIFY2(!list.SetPath(ToU16String(refused)), qPrintable(refused));
+    QCOMPARE(Entries(list), expected);
+    QCOMPARE(changes.count(), 1);
+    // A name that is no UTF-8 keeps its bytes through the list's paths.
+    const QByteArray parent = QFile::encodeName(folder_ + QStringLiteral("/Bytes"));
+    QVERIFY(::mkdir(parent.constData(), 0700) == 0 && ::mkdir(parent + "/caf\xE9", 0700) == 0);
+    QVERIFY(list.SetPath(ToU16String(QString::fromLocal8Bit(parent))));
+    emit list.itemDoubleClicked(list.item(list.count() - 1));
+    QVERIFY(list.Path() == ToU16String(QString::fromLocal8Bit(parent)) + u"/caf\xDCE9");
+    QVERIFY(::rmdir(parent + "/caf\xE9") == 0);
+  }
+
+  void KeepsItemsSortedIgnoringCaseWithoutSelectingAny() {
+    SortedComboBox combo;
+    for (auto item : {u"C:\\b", u"C:\\A", u"D:\\", u"C:\\a", u"", u"C:\\B\\x"})
+      combo.AddItem(item);
+    QCOMPARE(EntriesOf(combo), (QStringList{"", "C:\\A", "C:\\a", "C:\\b", "C:\\B\\x", "D:\\"}));
+    QCOMPARE(combo.ListIndex(), -1);
+    QCOMPARE(combo.currentText(), QString());
+    QVERIFY(combo.List(-1).empty());
+    QVERIFY(combo.List(6).empty());
+    // An item added while one is selected leaves that one selected.
+    combo.SetListIndex(3);
+    combo.AddItem(u"B:\\");
+    QCOMPARE(combo.ListIndex(), 4);
+    QCOMPARE(combo.currentText(), QStringLiteral("C:\\b"));
+  }
+
+  // Arrow keys pick, typed text picks nothing; removing the selected entry on the key-down keeps
+  // the edit field for the key's own effect.
+  void TheRecentListPicksByArrowKeysOnly() {
+    SortedComboBox combo;
+    for (auto item : {u"C:\\A", u"C:\\B", u"C:\\C"})
+      combo.AddItem(item);
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    QSignalSpy picks(&combo, &QComboBox::activated);
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QCOMPARE(picks.count(), 1);
+    QCOMPARE(combo.ListIndex(), 0);
+    QVERIFY(combo.Text() == u"C:\\A");
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QCOMPARE(picks.count(), 2);
+    QVERIFY(combo.Text() == u"C:\\B");
+    // Typing an entry's text completes nothing, and Enter or leaving the field neither picks
+    // nor adds.
+    QTest::keyClick(&combo, Qt::Key_End);
+    for (int i = 0; i < 4; ++i)
+      QTest::keyClick(&combo, Qt::Key_Backspace);
+    QTest::keyClicks(&combo, QStringLiteral("C:\\"));
+    QCOMPARE(combo.currentText(), QStringLiteral("C:\\"));
+    QTest::keyClicks(&combo, QStringLiteral("C"));
+    QCOMPARE(combo.currentText(), QStringLiteral("C:\\C"));
+    QTest::keyClick(&combo, Qt::Key_Return);
+    QTest::keyClick(&combo, Qt::Key_Enter);
+    QMetaObject::invokeMethod(combo.lineEdit(), "editingFinished");
+    QTest::keyClicks(&combo, QStringLiteral("X"));
+    QTest::keyClick(&combo, Qt::Key_Return);
+    QCOMPARE(picks.count(), 2);
+    QCOMPARE(combo.count(), 3);
+    QCOMPARE(combo.currentText(), QStringLiteral("C:\\CX"));
+    // Edited text is not the picked entry any more.
+    QCOMPARE(combo.ListIndex(), -1);
+    combo.clear();
+    for (auto item : {u"C:\\A", u"C:\\B", u"C:\\C"})
+      combo.AddItem(item);
+    // The way the chooser deletes: on the key-down, before the key does its usual work.
+    connect(&combo, &SortedComboBox::keyDown, &combo, [&combo](std::int16_t code, std::int16_t) {
+      if (code == 46 && combo.ListIndex() >= 0) combo.RemoveItem(combo.ListIndex());
+    });
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QVERIFY(combo.Text() == u"C:\\B");
+    combo.lineEdit()->setCursorPosition(2);
+    QTest::keyClick(&combo, Qt::Key_Delete);
+    QCOMPARE(EntriesOf(combo), (QStringList{"C:\\A", "C:\\C"}));
+    QCOMPARE(combo.ListIndex(), -1);
+    QCOMPARE(combo.currentText(), QStringLiteral("C:B"));
+    QCOMPARE(combo.lineEdit()->cursorPosition(), 2);
+    // With nothing selected, Delete only edits the text.
+    QTest::keyClick(&combo, Qt::Key_Delete);
+    QCOMPARE(combo.count(), 2);
+    QCOMPARE(combo.currentText(), QStringLiteral("C:"));
+    // Removing an entry above the selected one keeps the selection on its entry.
+    combo.SetListIndex(1);
+    combo.RemoveItem(0);
+    QCOMPARE(combo.ListIndex(), 0);
+    QCOMPARE(combo.currentText(), QStringLiteral("C:\\C"));
+    // A selected text stays selected, so Delete then empties the field.
+    combo.lineEdit()->selectAll();
+    QTest::keyClick(&combo, Qt::Key_Delete);
+    QCOMPARE(combo.count(), 0);
+    QCOMPARE(combo.currentText(), QString());
+  }
+};
+
+}  // namespace tavelin::gui
+
+QTEST_MAIN(tavelin::gui::FolderChoiceTest)
+#include "FolderChoiceTest.moc"

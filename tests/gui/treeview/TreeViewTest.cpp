@@ -1,0 +1,393 @@
+// The tree window, its drawing, its file lists, the scroll companion and the message box, on the
+// real core and the real file system, driven through the widgets.
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <cmath>
+
+#include "gui/TreeViewRig.h"
+#include "gui/common/BusyCursor.h"
+#include "gui/common/QtMessageView.h"
+
+namespace tavelin::gui {
+
+using namespace testing;
+
+constexpr core::Color kOutline = core::Rgb(192, 192, 192);
+
+class TreeViewTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<TreeViewRig> rig_;
+
+  TreeWindow& Window() { return rig_->Window(); }
+  FileListBox& List(int index) { return rig_->List(index); }
+  int FrameHeight() { return Window().frameGeometry().height() - Window().height(); }
+  ScrollCompanion& Companion() { return *rig_->companion.Window(); }
+  QRgb Background() { return Window().palette().color(QPalette::Button).rgb(); }
+  ImageSurface& Surface() { return Window().Surface(); }
+  const QImage& Image() { return Window().Surface().Image(); }
+  QScrollBar& Bar() { return Companion().ScrllFrm(); }
+
+  void ShowWindow(bool active = false) {
+    rig_->fkvel.Show();
+    QVERIFY(QTest::qWaitForWindowExposed(&Window()));
+    if (active) QVERIFY(QTest::qWaitForWindowActive(&Window()));
+  }
+
+  // Fills Lst(index) with entries "<index>-0", "<index>-1"... and shows it 69 pixels high.
+  void PlaceList(int index, float top, int entries) {
+    for (int i = 0; i < entries; ++i)
+      List(index).AddItem(QStringLiteral("%1-%2").arg(index).arg(i).toStdU16String());
+    List(index).SetLeft(30);
+    List(index).SetTop(top);
+    List(index).SetHeight(69);
+    List(index).SetVisible(true);
+  }
+
+  QPoint CentredFrameTopLeft() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QSize frame = Window().frameGeometry().size();
+    return QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
+  }
+
+ private slots:
+  void init() {
+    rig_ = std::make_unique<TreeViewRig>();
+    rig_->fkvel.Window();
+  }
+  void cleanup() { rig_.reset(); }
+
+  // The walk hands a folder's files over at once: the view hears of one change, not one a file.
+  void AListTakesEachBatchAsOneChange() {
+    QAbstractItemModel& model = *List(1).Widget().model();
+    QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+    for (const auto& [prefix, count] : {std::pair{u"fitxer-", 1000}, {u"més-", 2}, {u"", 0}}) {
+      core::PackedNames names;
+      for (int i = 0; i < count; ++i)
+        names.Add(prefix + QString::number(i).toStdU16String());
+      List(1).AddItems(std::move(names));
+    }
+    QCOMPARE(inserted.count(), 2);
+    QCOMPARE(inserted.at(0).mid(1), (QVariantList{0, 999}));
+    QCOMPARE(inserted.at(1).mid(1), (QVariantList{1000, 1001}));
+    QCOMPARE(List(1).List(999), u"fitxer-999");
+    QCOMPARE(model.index(1001, 0).data().toString(), QStringLiteral("més-1"));
+  }
+
+  // It reads back the geometry given, stands at the nearest pixels and shows up to five
+  // entries in the heights the walk gives without a scroll bar.
+  void AListStandsAtRoundedPixelsAndShowsFiveEntries() {
+    FileListBox& list = List(1);
+    QCOMPARE(list.Widget().geometry(), QRect(152, 48, 137, 15));
+    list.SetTop(120.4f);
+    list.SetLeft(50.5f);
+    list.SetHeight(static_cast<float>(3 * 13.8));
+    QCOMPARE(QRectF(list.Left(), list.Top(), list.Width(), list.Height()),
+             QRectF(50.5f, 120.4f, 137, 41.4f));
+    QCOMPARE(list.Widget().geometry(), QRect(51, 120, 137, 41));
+    list.SetVisible(true);
+    QVERIFY(list.Visible() && !list.Widget().isVisible());
+    ShowWindow();
+    for (int entries = 1; entries <= 6; ++entries) {
+      list.AddItem(u"fitxer.txt");
+      list.SetHeight(static_cast<float>(std::min(entries, 5) * 13.8));
+      QCoreApplication::processEvents();
+      const QRect last =
+          list.Widget().visualRect(list.Widget().model()->index(std::min(entries, 5) - 1, 0));
+      const QByteArray row = QByteArray::number(entries);
+      QVERIFY2(list.Widget().viewport()->rect().contains(last), row);
+      QVERIFY2(list.Widget().verticalScrollBar()->isVisible() == (entries == 6), row);
+    }
+  }
+
+  // A selection made with the keyboard leaves the active list alone.
+  void KeysMoveTheSelectionButNotTheActiveList() {
+    PlaceList(3, 45, 3);
+    PlaceList(7, 120, 3);
+    ShowWindow(true);
+    List(3).SetListIndex(1);
+    List(7).SetListIndex(0);
+    List(7).Widget().setFocus();
+    QTest::keyClick(&List(7).Widget(), Qt::Key_Down);
+    QCOMPARE(List(7).ListIndex(), 1);
+    QCOMPARE(List(3).ListIndex(), 1);
+    QCOMPARE(rig_->fkvel.ActiveList, 0);
+  }
+
+  void FirstShowCentresAndSizesAreTheFrameInTwips() {
+    ShowWindow();
+    const QPoint centred = CentredFrameTopLeft();
+    QCOMPARE(Window().frameGeometry().topLeft(), centred);
+    QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred * 15));
+    // Sizes are the outer frame in twips, at whole pixels; the client gets what the frame leaves.
+    const int frameW = Window().frameGeometry().width() - Window().width();
+    rig_->window.SetHeight(3007);  // 200.47 pixels
+    QCOMPARE(rig_->window.Height(), 3000.0f);
+    QCOMPARE(rig_->window.ScaleHeight(), 200.0f - FrameHeight());
+    rig_->window.SetWidth(9000);
+    QCOMPARE(rig_->window.Width(), 9000.0f);
+    QCOMPARE(rig_->window.ScaleWidth(), 600.0f - frameW);
+    rig_->window.SetTop(450);
+    QCOMPARE(rig_->window.Top(), 450.0f);
+    // A later Show leaves the window where it is.
+    rig_->fkvel.Show();
+    QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred.x() * 15, 450));
+    rig_->window.SetCaption(u"/tmp/Lletres [*] i més");
+    QCOMPARE(Window().windowHandle()->title(), QStringLiteral("/tmp/Lletres [*] i més"));
+  }
+
+  // Closed, the window goes with its companion; shown again, it is fresh but for ActiveList.
+  void ClosingUnloadsWithTheCompanionAndTheNextLoadIsFresh() {
+    ShowWindow();
+    rig_->fscroll.SetVisible(true);
+    PlaceList(7, 45, 2);
+    PressRow(List(7).Widget(), 1);
+    rig_->window.Surface().Box(10, 29, 31, 43, core::Rgb(192, 192, 192));
+    rig_->window.SetHeight(6000);
+    QPointer<TreeWindow> window = &Window();
+    QPointer<ScrollCompanion> companion = rig_->companion.Window();
+    QVERIFY(window->close());
+    QVERIFY(!rig_->window.Loaded() && !rig_->companion.Loaded());
+    QVERIFY_THROWS_EXCEPTION(std::logic_error, rig_->window.Top());
+    FlushDeletes();
+    QVERIFY(window.isNull() && companion.isNull());
+    ShowWindow();
+    QCOMPARE(Window().size(), QSize(304, 202));
+    QCOMPARE(Window().frameGeometry().topLeft(), CentredFrameTopLeft());
+    QCOMPARE(List(7).ListCount(), 0);
+    QVERIFY(!List(7).Visible());
+    QCOMPARE(Window().Surface().Image().pixel(10, 29),
+             Window().palette().color(QPalette::Button).rgb());
+    QCOMPARE(rig_->fkvel.ActiveList, 7);
+  }
+
+  void PressOnAListMakesItTheActiveList_data() {
+    QTest::addColumn<Qt::MouseButton>("button");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
+    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
+    QTest::newRow("ctrl") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ControlModifier);
+  }
+  void PressOnAListMakesItTheActiveList() {
+    QFETCH(Qt::MouseButton, button);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    PlaceList(3, 45, 3);
+    PlaceList(7, 120, 4);
+    PlaceList(12, 200, 3);
+    ShowWindow();
+    List(3).SetListIndex(1);
+    List(12).SetListIndex(2);
+    PressRow(List(7).Widget(), 2, button, modifiers);
+    QCOMPARE(rig_->fkvel.ActiveList, 7);
+    QCOMPARE(List(7).ListIndex(), 2);
+    QCOMPARE(List(3).ListIndex(), -1);
+    QCOMPARE(List(12).ListIndex(), -1);
+    QVERIFY(rig_->recorded.started.empty());
+  }
+
+  void DoubleClicksAndButtonsStartProgramsOnTheirLists() {
+    PlaceList(3, 45, 3);
+    PlaceList(7, 120, 3);
+    rig_->layout.FolderPaths[3] = u"/arrel/";
+    rig_->layout.FolderPaths[7] = u"/arrel/B/";
+    ShowWindow();
+    PressRow(List(3).Widget(), 0);
+    DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 2));
+    // Only the left button double-clicks.
+    DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 1), Qt::RightButton);
+    for (int i : {0, 3, 4})
+      QTest::mouseClick(&Window().Bt(i), Qt::LeftButton);
+    std::vector<std::u16string> lines;
+    for (const platform::StartRequest& start : rig_->recorded.started)
+      lines.push_back(start.commandLine);
+    QCOMPARE(lines,
+             (std::vector<std::u16string>{u"Notepad.exe /arrel/B/7-2", u"Notepad.exe /arrel/B/7-1",
+                                          u"mspaint.exe /arrel/B/7-1", u"marbek.exe /arrel/B/"}));
+  }
+
+  void DrawingSurvivesEnlargingCoveringAndUncovering() {
+    ShowWindow();
+    ImageSurface& surface = Window().Surface();
+    surface.Line(20.5f, 43, 20.5f, 190, core::Rgb(192, 192, 192));
+    surface.Print(u"Arrel");
+    surface.Box(30, 250, 51, 264, core::Rgb(192, 192, 192));  // beyond the load size
+    const QImage before = Window().grab().toImage();
+    rig_->window.SetHeight(rig_->window.Height() + 150 * 15);
+    QCOMPARE(Window().height(), 352);
+    QWidget cover;
+    cover.setGeometry(Window().geometry());
+    cover.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cover));
+    cover.hide();
+    Window().repaint();
+    const QImage after = Window().grab().toImage();
+    QCOMPARE(after.copy(0, 0, 304, 202), before);
+    QCOMPARE(after.pixel(30, 250), kGrey);
+    QCOMPARE(after.pixel(40, 257), kFill);
+  }
+
+  // The display pass on a real folder, with the real frame: three files and two sub-folders,
+  // A empty and B with one file; then a smaller tree in its place.
+  void DrawsARealFolderAndSizesTheWindowToIt() {
+    QTemporaryDir temp;
+    const QString root = temp.filePath(QStringLiteral("Arrel"));
+    MakeFolder(root, {"un.txt", "dos.txt", "tres.txt"});
+    MakeFolder(root + "/A", {});
+    MakeFolder(root + "/B", {"b.txt"});
+    rig_->ukvel.ShowTree(ToU16String(root));
+    QVERIFY(Window().isVisible());
+    QCOMPARE(Window().windowHandle()->title(), root);
+    QCOMPARE(List(1).ListCount(), 3);
+    QCOMPARE(List(1).Widget().geometry(), QRect(30, 45, 137, 41));
+    // A and B come in the file system's order.
+    const bool aFirst = !List(2).Visible();
+    FileListBox& ofB = List(aFirst ? 3 : 2);
+    QCOMPARE(EntriesOf(ofB), QStringList{"b.txt"});
+    QCOMPARE(ofB.Top(), aFirst ? 120.4f : 104.4f);
+    for (int i = 0; i < core::kFileListCount; ++i)
+      QCOMPARE(List(i).Visible(), i == 1 || &List(i) == &ofB);
+    QCOMPARE(rig_->layout.NextY, 136.2f);
+    QCOMPARE(rig_->layout.MaxRight, 192.0f);
+    // Height: NextY × 15 + the frame + 200 twips at the nearest whole pixel, which leaves the
+    // client (2043 + 200) / 15 = 149.5 → 150 pixels. The width keeps the load size.
+    QCOMPARE(Window().size(), QSize(304, 150));
+    QCOMPARE(rig_->window.Height(), (150.0f + FrameHeight()) * 15);
+    const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+    QCOMPARE(rig_->window.Top(), std::lround((screenHeight - 150 - FrameHeight()) / 2.0) * 15.0f);
+    QVERIFY(!rig_->companion.Loaded());
+    // The chosen folder's box and name, the connector down to the first sub-folder and its box.
+    const QImage shown = Window().grab().toImage();
+    QCOMPARE(shown.pixel(10, 29), kGrey);
+    QCOMPARE(shown.pixel(31, 43), kGrey);
+    QCOMPARE(shown.pixel(12, 31), kFill);
+    const QRect name = ExtentOf(shown, kNavy, QRect(0, 0, 304, 80));
+    QVERIFY(name.left() >= 14 && name.left() <= 16 && name.top() >= 29 && name.bottom() < 43);
+    QCOMPARE(shown.pixel(20, 60), kGrey);
+    QCOMPARE(shown.pixel(28, 95), kGrey);
+    QCOMPARE(shown.pixel(30, 95), kGrey);
+  }
+
+  void EveryValueChangeMovesTheTreeWindow() {
+    rig_->fkvel.Show();
+    rig_->window.SetTop(3000);
+    rig_->fscroll.SetVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(&Companion()));
+    // Without a title bar the window is its client area: 254 pixels.
+    QCOMPARE(rig_->companion.Height(), 3810.0f);
+    // Value + 3000 twips, at the nearest whole pixel: 3100 twips are 206.7 pixels, so 207.
+    Bar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(rig_->window.Top(), 3105.0f);
+    Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(rig_->window.Top(), 4095.0f);  // 4100
+    Bar().setFocus();
+    QTest::keyClick(&Bar(), Qt::Key_Up);
+    QCOMPARE(rig_->companion.Value(), 1000);
+    QCOMPARE(rig_->window.Top(), 4005.0f);  // 4000
+    // A click in the track below the thumb pages down.
+    QTest::mouseClick(&Bar(), Qt::LeftButton, {}, QPoint(4, 235));
+    QCOMPARE(rig_->companion.Value(), 2000);
+    QCOMPARE(rig_->window.Top(), 4995.0f);  // 5000
+    // Dragging moves nothing until the thumb is let go.
+    Bar().setSliderDown(true);
+    Bar().setSliderPosition(-2000);
+    QCOMPARE(rig_->window.Top(), 4995.0f);
+    Bar().setSliderDown(false);
+    QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
+  }
+
+  void BoxHasACrispOutlineAndAFilledInside() {
+    Surface().Box(10, 29, 31, 43, kOutline);
+    QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(31, 43));
+    const QRect box(QPoint(10, 29), QPoint(31, 43));
+    QCOMPARE(ExtentOf(Image(), kGrey, Image().rect()), box);
+    QCOMPARE(ExtentOf(Image(), kFill, Image().rect()), box.adjusted(1, 1, -1, -1));
+    QCOMPARE(CountOtherThan(Image(), {kFill}, box.adjusted(1, 1, -1, -1)), 0);
+    QCOMPARE(CountOtherThan(Image(), {Background()}, box.adjusted(-2, -2, 2, 2)),
+             box.width() * box.height());
+    // A box on a fractional row, below a list of 41.4 pixels, is still 22 × 15 pixels.
+    Surface().Box(30, 88.4f, 51, 102.4f, kOutline);
+    QCOMPARE(Surface().CurrentY(), 102.4f);
+    const QRect area(25, 80, 35, 30);
+    const QRect outline = ExtentOf(Image(), kGrey, area);
+    QCOMPARE(outline, QRect(30, outline.top(), 22, 15));
+    QCOMPARE(ExtentOf(Image(), kFill, area), outline.adjusted(1, 1, -1, -1));
+    QCOMPARE(CountOtherThan(Image(), {kGrey, kFill, Background()}, area), 0);
+  }
+
+  void ALineDrawnAgainIsSkippedUntilSomethingElseCoversIt() {
+    int changes = 0;
+    ImageSurface surface(QSize(100, 100), Qt::white, [&](const QRect&) { ++changes; });
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    surface.Line(20.5f, 95.4f, 28, 95.4f, kOutline);
+    const QImage once = surface.Image();
+    // The connectors past the folder limit: the same two lines, over and over.
+    for (int i = 0; i < 1000; ++i) {
+      surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+      surface.Line(surface.CurrentX(), surface.CurrentY(), 28, 95.4f, kOutline);
+    }
+    QCOMPARE(changes, 2);
+    QCOMPARE(surface.Image(), once);
+    QCOMPARE(QPointF(surface.CurrentX(), surface.CurrentY()), QPointF(28, 95.4f));
+    // A line of another colour across it, or a box over it: the grey line drawn again covers it.
+    surface.Line(10, 60, 40, 60, core::Rgb(255, 0, 0));
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QCOMPARE(changes, 4);
+    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
+    QCOMPARE(surface.Image().pixel(21, 60), qRgb(255, 0, 0));
+    surface.Box(15, 50, 30, 70, kOutline);
+    surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
+    QCOMPARE(changes, 6);
+    QCOMPARE(surface.Image().pixel(20, 60), kGrey);
+  }
+
+  void PrintWritesCrispDarkBlueAndMovesOnByTheAdvance() {
+    Surface().SetCurrentY(29);
+    Surface().SetCurrentX(14);
+    Surface().Print(u"Arrel");
+    const float end = Surface().CurrentX();
+    QCOMPARE(Surface().CurrentY(), 29.0f);
+    const QRect row(0, 29, 304, QFontMetrics(Surface().Font()).height());
+    const QRect ink = ExtentOf(Image(), kNavy, Image().rect());
+    QVERIFY(row.contains(ink));
+    QVERIFY2(ink.left() >= 14 && ink.left() <= 16, qPrintable(QString::number(ink.left())));
+    // The advance ends just behind the ink, leaving at most the letter spacing.
+    QVERIFY2(end >= ink.right() + 1 && end <= ink.right() + 4, qPrintable(QString::number(end)));
+    QCOMPARE(CountOtherThan(Image(), {kNavy, Background()}, row), 0);
+  }
+  // A name may hold markup: the message shows it as plain text, under an arrow while the long
+  // work around it keeps the wait cursor.
+  void MessageBoxShowsPlainTextUnderAnArrowOverABusyCursor() {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      seen = QStringLiteral("%1|%2|%3|%4")
+                 .arg(box->windowTitle(), box->text())
+                 .arg(box->textFormat() == Qt::PlainText)
+                 .arg(QGuiApplication::overrideCursor()->shape());
+      box->button(QMessageBox::Ok)->click();
+    });
+    {
+      BusyCursor busy;
+      QtMessageView().ShowMessage(u"Màxim  50 <b>subcarpetes</b>");
+      QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    QCOMPARE(seen,
+             QStringLiteral("Tavelin|Màxim  50 <b>subcarpetes</b>|1|%1").arg(Qt::ArrowCursor));
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+  }
+};
+
+}  // namespace tavelin::gui
+
+QTEST_MAIN(tavelin::gui::TreeViewTest)
+#include "TreeViewTest.moc"

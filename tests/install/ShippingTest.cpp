@@ -1,0 +1,206 @@
+// What is shipped: the help document Tavelin.pdf as the build writes it, read back with the
+// poppler tools, and what cmake --install puts where a freedesktop desktop looks for it.
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace tavelin::testing {
+
+namespace {
+
+struct ToolRun {
+  int exitCode = -1;
+  QString out, err;
+};
+
+// Runs `program` and waits for it; one that cannot start gives -1 and the reason in `err`.
+ToolRun RunTool(const QString& program, const QStringList& arguments,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+  QProcess process;
+  process.setProcessEnvironment(environment);
+  process.start(program, arguments);
+  ToolRun run;
+  if (!process.waitForStarted() || !process.waitForFinished(120000)) {
+    run.err = program + QStringLiteral(": ") + process.errorString();
+    return run;
+  }
+  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = QString::fromUtf8(process.readAllStandardOutput());
+  run.err = QString::fromUtf8(process.readAllStandardError());
+  return run;
+}
+
+// A picture of the source enlarged `factor` times, every pixel a square block: how pixel art is
+// shipped.
+QImage EnlargedPicture(const QString& relative, int factor) {
+  const QImage picture(QStringLiteral(TAVELIN_SOURCE_DIR "/") + relative);
+  return picture.scaled(picture.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+      .convertToFormat(QImage::Format_ARGB32);
+}
+
+const QString kDocument = QStringLiteral(TAVELIN_HELP_DOCUMENT);
+
+// The text of one page, every run of white space (line ends too) made a single blank.
+QString PageText(int page) {
+  const QString number = QString::number(page);
+  const ToolRun run = RunTool(QStringLiteral("pdftotext"),
+                              {"-f", number, "-l", number, "-enc", "UTF-8", kDocument, "-"});
+  return run.exitCode == 0 ? run.out.simplified() : QStringLiteral("<pdftotext: %1>").arg(run.err);
+}
+
+// Pixels that differ where `expected` is opaque: what is transparent there is the mask's affair.
+int DifferingPixels(const QImage& actual, const QImage& expected) {
+  if (actual.size() != expected.size()) return -1;
+  int differing = 0;
+  for (int y = 0; y < expected.height(); ++y) {
+    for (int x = 0; x < expected.width(); ++x) {
+      const QRgb wanted = expected.pixel(x, y);
+      differing += qAlpha(wanted) == 255 && (actual.pixel(x, y) & 0xFFFFFF) != (wanted & 0xFFFFFF);
+    }
+  }
+  return differing;
+}
+
+#if defined(__linux__)
+ToolRun Install(const QString& prefix, const QString& stage = {}) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.remove(QStringLiteral("DESTDIR"));
+  if (!stage.isEmpty()) environment.insert(QStringLiteral("DESTDIR"), stage);
+  return RunTool(QStringLiteral(TAVELIN_CMAKE),
+                 {"--install", QStringLiteral(TAVELIN_BUILD_DIR), "--prefix", prefix}, environment);
+}
+
+// Every file below `root`, its path relative to `root` behind `base`.
+QStringList FilesUnder(const QString& root, const QString& base = {}) {
+  QStringList files;
+  QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+  while (it.hasNext())
+    files.append(base + QDir(root).relativeFilePath(it.next()));
+  files.sort();
+  return files;
+}
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+const QStringList kInstalledFiles = {
+    "bin/tavelin",
+    "share/applications/tavelin.desktop",
+    "share/doc/tavelin/Tavelin.pdf",
+    "share/icons/hicolor/128x128/apps/tavelin.png",
+    "share/icons/hicolor/256x256/apps/tavelin.png",
+    "share/icons/hicolor/32x32/apps/tavelin.png",
+    "share/icons/hicolor/64x64/apps/tavelin.png",
+};
+
+// The entry names the installed folders, quoted where a blank would split the command line.
+void CheckEntryNames(const QString& desktopFile, const QString& prefix) {
+  const QString entry = QString::fromUtf8(ReadAll(desktopFile));
+  for (const QString& line :
+       {"Exec=\"" + prefix + "/bin/tavelin\"", "TryExec=" + prefix + "/bin/tavelin",
+        "Path=" + prefix + "/share/doc/tavelin"})
+    QVERIFY2(entry.contains(u'\n' + line + u'\n'), qPrintable(line));
+}
+#endif
+
+}  // namespace
+
+class ShippingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void IsAnA4DocumentOfFourNumberedPages() {
+    const ToolRun info = RunTool(QStringLiteral("pdfinfo"), {kDocument});
+    QVERIFY(info.out.contains(QStringLiteral("Pages:           4\n")));
+    QVERIFY(info.out.contains(QStringLiteral("Page size:       595 x 842 pts (A4)\n")));
+    // Every page bears its number.
+    for (int p = 1; p <= 4; ++p) {
+      const QString pageText = PageText(p);
+      QVERIFY2(pageText.endsWith(QStringLiteral("Pàgina %1 de 4").arg(p)),
+               qPrintable(pageText.right(40)));
+    }
+  }
+
+  void HoldsThePicturesPixelForPixelWithoutLoss() {
+    // pdfimages -list: page num type width height color comp bpc enc interp object ID x-ppi ...
+    const ToolRun list = RunTool(QStringLiteral("pdfimages"), {"-list", kDocument});
+    QList<int> images;
+    for (const QString& line : list.out.split(u'\n').mid(2)) {
+      const QStringList cells = line.simplified().split(u' ');
+      if (cells.size() < 14 || cells[2] != QStringLiteral("image")) continue;
+      images << cells[1].toInt();
+      // Stored losslessly, at four stored pixels to a 96 dpi pixel.
+      QCOMPARE(cells[8], QStringLiteral("image"));
+      QCOMPARE(cells[12], QStringLiteral("384"));
+    }
+    // Extracted again, they are the source pictures enlarged by whole pixels, in the order of
+    // the pages: the pixel art eight times (shown at twice its size), the screenshots four.
+    QTemporaryDir folder;
+    const QString prefix = folder.filePath(QStringLiteral("picture"));
+    QCOMPARE(RunTool(QStringLiteral("pdfimages"), {"-png", kDocument, prefix}).exitCode, 0);
+    const QList<std::pair<const char*, int>> sources = {
+        {"src/gui/common/pictures/TavelinIcon.xpm", 8},
+        {"docs/help/chooser.png", 4},
+        {"docs/help/tree-window.png", 4},
+        {"src/gui/treeview/pictures/BlocDeNotes.xpm", 8},
+        {"src/gui/treeview/pictures/WordPad.xpm", 8},
+        {"src/gui/treeview/pictures/Executa.xpm", 8},
+        {"src/gui/treeview/pictures/Paint.xpm", 8},
+        {"src/gui/treeview/pictures/MiraCarpeta.xpm", 8}};
+    QCOMPARE(images.size(), sources.size());
+    for (qsizetype i = 0; i < images.size(); ++i) {
+      const QImage extracted(
+          QStringLiteral("%1-%2.png").arg(prefix).arg(images[i], 3, 10, QLatin1Char('0')));
+      QVERIFY2(DifferingPixels(extracted, EnlargedPicture(QString::fromUtf8(sources[i].first),
+                                                          sources[i].second)) == 0,
+               sources[i].first);
+    }
+  }
+
+#if defined(__linux__)
+  void PutsEveryFileWhereTheDesktopLooksForIt() {
+    QTemporaryDir folder;
+    // A blank in the prefix is where an unquoted command line would break.
+    const QString prefix = folder.filePath(QStringLiteral("prefix amb espais"));
+    const ToolRun install = Install(prefix);
+    QVERIFY2(install.exitCode == 0, qPrintable(install.err));
+    QCOMPARE(FilesUnder(prefix), kInstalledFiles);
+    QCOMPARE(ReadAll(prefix + QStringLiteral("/share/doc/tavelin/Tavelin.pdf")),
+             ReadAll(QStringLiteral(TAVELIN_HELP_DOCUMENT)));
+    // The 32-pixel icon and its whole-pixel enlargements, each in the folder of its size.
+    for (const int factor : {1, 2, 4, 8}) {
+      const QImage icon(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/tavelin.png")
+                            .arg(prefix)
+                            .arg(32 * factor));
+      QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
+               EnlargedPicture(QStringLiteral("src/gui/common/pictures/TavelinIcon.xpm"), factor));
+    }
+    // Started from its entry, in the help's folder, "Info" finds the help by its bare name.
+    const QString desktopFile = prefix + QStringLiteral("/share/applications/tavelin.desktop");
+    CheckEntryNames(desktopFile, prefix);
+    const ToolRun validate = RunTool(QStringLiteral("desktop-file-validate"), {desktopFile});
+    QCOMPARE(validate.exitCode, 0);
+    QCOMPARE(validate.out + validate.err, QString());
+  }
+
+  void AStagedInstallNamesTheFinalPrefix() {
+    QTemporaryDir stage;
+    const ToolRun install = Install(QStringLiteral("/opt/tavelin"), stage.path());
+    QVERIFY2(install.exitCode == 0, qPrintable(install.err));
+    QCOMPARE(FilesUnder(stage.path()), FilesUnder(stage.path() + "/opt/tavelin", "opt/tavelin/"));
+    QCOMPARE(FilesUnder(stage.path() + "/opt/tavelin"), kInstalledFiles);
+    CheckEntryNames(
+        stage.filePath(QStringLiteral("opt/tavelin/share/applications/tavelin.desktop")),
+        QStringLiteral("/opt/tavelin"));
+  }
+#endif
+};
+
+}  // namespace tavelin::testing
+
+QTEST_GUILESS_MAIN(tavelin::testing::ShippingTest)
+#include "ShippingTest.moc"
