@@ -198,14 +198,14 @@ class HelpDocumentTest : public QObject {
     const QString prefix = folder.filePath(QStringLiteral("picture"));
     QCOMPARE(RunTool(QStringLiteral("pdfimages"), {"-png", kDocument, prefix}).exitCode, 0);
     const QList<std::pair<const char*, int>> sources = {
-        {"src/gui/common/pictures/TavelinIcon.xpm", 8},
+        {"src/pictures/TavelinIcon.xpm", 8},
         {"docs/help/chooser.png", 4},
         {"docs/help/tree-window.png", 4},
-        {"src/gui/treeview/pictures/BlocDeNotes.xpm", 8},
-        {"src/gui/treeview/pictures/WordPad.xpm", 8},
-        {"src/gui/treeview/pictures/Executa.xpm", 8},
-        {"src/gui/treeview/pictures/Paint.xpm", 8},
-        {"src/gui/treeview/pictures/MiraCarpeta.xpm", 8}};
+        {"src/pictures/BlocDeNotes.xpm", 8},
+        {"src/pictures/WordPad.xpm", 8},
+        {"src/pictures/Executa.xpm", 8},
+        {"src/pictures/Paint.xpm", 8},
+        {"src/pictures/MiraCarpeta.xpm", 8}};
     qsizetype source = 0;
     for (const PdfPicture& picture : all) {
       if (picture.type != QStringLiteral("image")) continue;

@@ -89,7 +89,7 @@ class InstallTest : public QObject {
           QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/tavelin.png").arg(prefix).arg(side));
       QCOMPARE(icon.size(), QSize(side, side));
       QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-               EnlargedPicture(QStringLiteral("src/gui/common/pictures/TavelinIcon.xpm"), factor));
+               EnlargedPicture(QStringLiteral("src/pictures/TavelinIcon.xpm"), factor));
     }
 
     const QString desktopFile = prefix + QStringLiteral("/share/applications/tavelin.desktop");
