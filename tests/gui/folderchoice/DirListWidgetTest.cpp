@@ -11,9 +11,9 @@
 #include <sys/stat.h>
 #endif
 
+#include "core/folderchoice/FolderChain.h"
 #include "gui/common/TextConversion.h"
 #include "gui/folderchoice/DirListWidget.h"
-#include "gui/folderchoice/FolderChain.h"
 #include "platform/Platform.h"
 
 namespace tavelin::gui {
@@ -67,32 +67,12 @@ class DirListWidgetTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
   }
 
-  void splitsPathsIntoTheirChain() {
-    const auto chain = FolderChain(u"/home/anna/Fotos", u'/');
-    QCOMPARE(chain.size(), std::size_t{4});
-    QVERIFY(chain[0].path == u"/" && chain[0].name == u"/");
-    QVERIFY(chain[1].path == u"/home" && chain[1].name == u"home");
-    QVERIFY(chain[3].path == u"/home/anna/Fotos" && chain[3].name == u"Fotos");
-
-    const auto windows = FolderChain(u"C:\\Dades\\\\Fotos", u'\\');
-    QCOMPARE(windows.size(), std::size_t{3});
-    QVERIFY(windows[0].path == u"C:\\" && windows[0].name == u"C:\\");
-    QVERIFY(windows[2].path == u"C:\\Dades\\Fotos");
-
-    QVERIFY(TrimFolderPath(u"/home/anna//", u'/') == u"/home/anna");
-    QVERIFY(TrimFolderPath(u"/", u'/') == u"/");
-    QVERIFY(TrimFolderPath(u"C:\\", u'\\') == u"C:\\");
-    QVERIFY(TrimFolderPath(u"C:\\Dades\\", u'\\') == u"C:\\Dades");
-    QVERIFY(ChildPath(u"/", u"home", u'/') == u"/home");
-    QVERIFY(ChildPath(u"C:\\Dades", u"x", u'\\') == u"C:\\Dades\\x");
-  }
-
   void showsAncestorsThenSortedSubFolders() {
     DirListWidget list(platform::NativeFileSystem());
     QVERIFY(list.SetPath(ToU16String(root_)));
     QCOMPARE(ToQString(list.Path()), root_);
 
-    const auto chain = FolderChain(ToU16String(root_), u'/');
+    const auto chain = core::FolderChain(ToU16String(root_), u'/');
     const auto entries = Entries(list);
     QCOMPARE(entries.size(), chain.size() + 3);
     for (std::size_t i = 0; i < chain.size(); ++i) {
