@@ -1,0 +1,61 @@
+#include "TreeRig.h"
+
+#include <chrono>
+
+namespace tavelin::win32::testing {
+
+using namespace std::chrono_literals;
+
+void PumpMessages() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+SIZE ClientSize(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return {client.right, client.bottom};
+}
+
+RECT ChildRect(HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+MessageBoxCloser::MessageBoxCloser() : thread_([this] { Run(); }) {}
+
+MessageBoxCloser::~MessageBoxCloser() {
+  Wait();
+}
+
+void MessageBoxCloser::Wait() {
+  if (thread_.joinable()) thread_.join();
+}
+
+void MessageBoxCloser::Run() {
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  HWND box = nullptr;
+  while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(20ms);
+    box = FindWindowW(L"#32770", L"Tavelin");
+  }
+  if (box == nullptr) return;
+  owner_ = GetWindow(box, GW_OWNER);
+  // The text is the one static control that has any; the icon's has none.
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[16];
+    GetClassNameW(child, kind, 16);
+    wchar_t text[256];
+    const int length = GetWindowTextW(child, text, 256);
+    if (lstrcmpiW(kind, L"Static") == 0 && length > 0) text_.assign(text, length);
+  }
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+}  // namespace tavelin::win32::testing

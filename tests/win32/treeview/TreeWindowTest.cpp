@@ -1,0 +1,282 @@
+#include "TreeRig.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/windows/TestFolders.h"
+
+namespace tavelin::win32 {
+namespace {
+
+using platform::testing::MakeFolder;
+using platform::testing::TempFolder;
+using platform::testing::Utf16;
+using platform::testing::WriteBytes;
+using testing::ChildRect;
+using testing::ClientSize;
+using testing::TreeRig;
+
+constexpr COLORREF kGrey = RGB(192, 192, 192);
+constexpr COLORREF kFill = RGB(255, 255, 128);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+
+RECT Rect(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256];
+  return {text, static_cast<std::size_t>(GetWindowTextW(window, text, 256))};
+}
+
+std::vector<std::u16string> EntriesOf(core::FileList& list) {
+  std::vector<std::u16string> entries;
+  for (int i = 0; i < list.ListCount(); ++i)
+    entries.push_back(list.List(i));
+  return entries;
+}
+
+// The extent of the pixels of `colour` within `area` of a device context.
+RECT ExtentOf(HDC dc, COLORREF colour, const RECT& area) {
+  RECT extent{};
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (GetPixel(dc, x, y) != colour) continue;
+      const RECT pixel{x, y, x + 1, y + 1};
+      UnionRect(&extent, &extent, &pixel);
+    }
+  }
+  return extent;
+}
+
+class TreeWindowTest : public ::testing::Test {
+ protected:
+  TreeRig rig_;
+};
+
+TEST_F(TreeWindowTest, LoadsHiddenInItsLoadState) {
+  rig_.fkvel.Window();
+  TreeWindow& window = rig_.Window();
+  const HWND handle = window.Handle();
+  EXPECT_FALSE(IsWindowVisible(handle));
+  EXPECT_EQ(TextOf(handle), L"CARPETA");
+  EXPECT_EQ(ClientSize(handle).cx, 304);
+  EXPECT_EQ(ClientSize(handle).cy, 202);
+  EXPECT_EQ(rig_.window.ScaleWidth(), 304);
+  EXPECT_EQ(rig_.window.ScaleHeight(), 202);
+  EXPECT_EQ(GetClassLongPtrW(handle, GCLP_HBRBACKGROUND),
+            reinterpret_cast<LONG_PTR>(GetSysColorBrush(COLOR_BTNFACE)));
+
+  EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 305, 25));
+  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
+  const wchar_t* tips[] = {L"Bloc de Notes", L"WordPad", L"Executa", L"Paint", L"Mira carpeta"};
+  for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
+    const HWND button = window.Bt(i);
+    EXPECT_EQ(GetParent(button), window.PBts());
+    EXPECT_EQ(ChildRect(button), Rect(24 + 24 * i, 4, 16, 16)) << i;
+    EXPECT_EQ(TextOf(button), tips[i]);
+    EXPECT_TRUE(GetWindowLongPtrW(button, GWL_STYLE) & BS_ICON);
+    wchar_t tip[64] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = handle;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = tip;
+    SendMessageW(window.ToolTips(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(tip, tips[i]);
+  }
+
+  constexpr LONG_PTR kListStyle =
+      LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY;
+  for (int i = 0; i < core::kFileListCount; ++i) {
+    const HWND list = window.Lst(i).Handle();
+    EXPECT_EQ(ChildRect(list), Rect(i == 0 ? 144 : 152, 48, 137, 15)) << i;
+    EXPECT_EQ(GetWindowLongPtrW(list, GWL_STYLE) &
+                  (kListStyle | LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL | WS_VISIBLE),
+              kListStyle)
+        << i;
+  }
+}
+
+TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
+  const TempFolder temp;
+  const std::wstring root = temp / L"Arrel";
+  MakeFolder(root);
+  for (const wchar_t* file : {L"un.txt", L"dos.txt", L"tres.txt"})
+    WriteBytes(root + L'\\' + file, "");
+  MakeFolder(root + L"\\A");
+  MakeFolder(root + L"\\B");
+  WriteBytes(root + L"\\B\\b.txt", "");
+
+  rig_.ukvel.ShowTree(Utf16(root));
+  testing::PumpMessages();
+
+  TreeWindow& window = rig_.Window();
+  const HWND handle = window.Handle();
+  EXPECT_TRUE(IsWindowVisible(handle));
+  EXPECT_EQ(TextOf(handle), root);
+  // The folder lists its entries by name here, "A" before "B".
+  FileListBox& files = window.Lst(1);
+  EXPECT_EQ(EntriesOf(files), (std::vector<std::u16string>{u"dos.txt", u"tres.txt", u"un.txt"}));
+  EXPECT_EQ(ChildRect(files.Handle()), Rect(30, 45, 137, 41));
+  FileListBox& ofB = window.Lst(3);
+  EXPECT_EQ(EntriesOf(ofB), std::vector<std::u16string>{u"b.txt"});
+  EXPECT_EQ(ChildRect(ofB.Handle()), Rect(50, 120, 137, 14));
+  for (int i = 0; i < core::kFileListCount; ++i)
+    EXPECT_EQ(window.Lst(i).Visible(), i == 1 || i == 3) << i;
+  EXPECT_FLOAT_EQ(rig_.layout.NextY, 136.2F);
+  EXPECT_FLOAT_EQ(rig_.layout.MaxRight, 192);
+
+  // (2043 + 200) / 15 = 149.5 pixels of client at the nearest whole pixel; the width stays.
+  EXPECT_EQ(ClientSize(handle).cx, 304);
+  EXPECT_EQ(ClientSize(handle).cy, 150);
+  RECT outer{};
+  GetWindowRect(handle, &outer);
+  EXPECT_EQ(outer.top,
+            std::lround((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2.0));
+  EXPECT_FALSE(rig_.companion.Loaded());
+
+  // The drawing: the chosen folder's box and name, the connector down to A and A's box.
+  const HDC drawing = window.Surface().Dc();
+  EXPECT_EQ(GetPixel(drawing, 10, 29), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 31, 43), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 12, 31), kFill);
+  EXPECT_EQ(GetPixel(drawing, 30, 42), kFill);
+  EXPECT_EQ(GetPixel(drawing, 32, 31), GetSysColor(COLOR_BTNFACE));
+  const RECT name = ExtentOf(drawing, kNavy, {0, 0, 304, 80});
+  EXPECT_GE(name.left, 14);
+  EXPECT_LE(name.left, 16);
+  EXPECT_GE(name.top, 29);
+  EXPECT_LT(name.bottom, 44);
+  EXPECT_NEAR(window.Surface().CurrentX(), name.right, 2);
+  EXPECT_EQ(GetPixel(drawing, 20, 60), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 28, 95), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 30, 95), kGrey);
+
+  // What the window shows is painted from the drawing; the strip in its own colour.
+  UpdateWindow(handle);
+  const HDC shown = GetDC(handle);
+  EXPECT_EQ(GetPixel(shown, 12, 31), kFill);
+  EXPECT_EQ(GetPixel(shown, 20, 60), kGrey);
+  ReleaseDC(handle, shown);
+  const HDC strip = GetDC(window.PBts());
+  EXPECT_EQ(GetPixel(strip, 200, 10), RGB(192, 192, 255));
+  ReleaseDC(window.PBts(), strip);
+}
+
+TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
+  struct Press {
+    UINT down;
+    UINT up;
+    WPARAM keys;
+    bool selects;
+  };
+  const Press presses[] = {
+      {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
+      {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false},
+      {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON | MK_SHIFT, false},
+      {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON | MK_CONTROL, true},
+  };
+  rig_.fkvel.Show();
+  TreeWindow& window = rig_.Window();
+  for (const int index : {3, 7, 12}) {
+    FileListBox& list = window.Lst(index);
+    for (const char16_t* entry : {u"a.txt", u"b.txt", u"c.txt", u"d.txt"})
+      list.AddItem(entry);
+    list.SetTop(30.0F + 5 * static_cast<float>(index));
+    list.SetHeight(69);
+    list.SetVisible(true);
+  }
+  for (const Press& press : presses) {
+    rig_.fkvel.ActiveList = 0;
+    window.Lst(3).SetListIndex(1);
+    window.Lst(12).SetListIndex(3);
+    window.Lst(7).SetListIndex(-1);
+    const HWND seven = window.Lst(7).Handle();
+    RECT row{};
+    SendMessageW(seven, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    SendMessageW(seven, press.down, press.keys, at);
+    SendMessageW(seven, press.up, 0, at);
+
+    EXPECT_EQ(rig_.fkvel.ActiveList, 7) << press.down;
+    EXPECT_EQ(window.Lst(3).ListIndex(), -1) << press.down;
+    EXPECT_EQ(window.Lst(12).ListIndex(), -1) << press.down;
+    EXPECT_EQ(window.Lst(7).ListIndex(), press.selects ? 2 : -1) << press.down;
+  }
+}
+
+TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
+  const TempFolder temp;
+  const std::wstring root = temp / L"Alt";
+  MakeFolder(root);
+  // Sub-folders with six files each: a box and a list of six rows apiece.
+  for (int i = 0; i < 16; ++i) {
+    const std::wstring folder = root + L"\\" + std::to_wstring(100 + i);
+    MakeFolder(folder);
+    for (int file = 0; file < 6; ++file)
+      WriteBytes(folder + L"\\" + std::to_wstring(file) + L".txt", "");
+  }
+
+  rig_.ukvel.ShowTree(Utf16(root));
+  testing::PumpMessages();
+
+  const HWND tree = rig_.Window().Handle();
+  RECT outer{};
+  GetWindowRect(tree, &outer);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const float wanted = rig_.layout.NextY * 15 + rig_.layout.FrameExtraH + 200;
+  ASSERT_GT(wanted / 15, screenHeight);
+  EXPECT_EQ(outer.bottom - outer.top, std::lround(wanted / 15));
+  EXPECT_EQ(outer.top, 0);
+
+  ASSERT_TRUE(rig_.companion.Loaded());
+  const HWND companion = rig_.companion.Window()->Handle();
+  EXPECT_TRUE(IsWindowVisible(companion));
+  EXPECT_EQ((GetWindowLongPtrW(companion, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU)), 0);
+  EXPECT_EQ(ClientSize(companion).cx, 9);
+  EXPECT_EQ(ClientSize(companion).cy, 254);
+  EXPECT_EQ(ChildRect(rig_.companion.Window()->ScrllFrm()), Rect(0, 0, 12, 257));
+  RECT beside{};
+  GetWindowRect(companion, &beside);
+  EXPECT_EQ(beside.left, outer.left - 40);  // 600 twips
+  EXPECT_EQ(beside.top, std::lround((screenHeight * 15 - 3810) / 2.0F / 15));
+  const int half = static_cast<int>(std::nearbyint(screenHeight * 15 / 2.0F));
+  EXPECT_EQ(rig_.companion.Max(), half);
+  EXPECT_EQ(rig_.companion.Min(), -half);
+
+  // The bar moves the tree window once a request ends; dragging the thumb moves nothing.
+  struct Step {
+    WORD request;
+    short thumb;
+    int value;
+  };
+  const Step steps[] = {
+      {SB_LINEDOWN, 0, 100},       {SB_PAGEDOWN, 0, 1100},
+      {SB_THUMBTRACK, 2000, 1100}, {SB_THUMBPOSITION, 2000, 2000},
+      {SB_LINEUP, 0, 1900},        {SB_PAGEUP, 0, 900},
+      {SB_TOP, 0, -half},          {SB_LINEUP, 0, -half},
+      {SB_BOTTOM, 0, half},
+  };
+  const HWND bar = rig_.companion.Window()->ScrllFrm();
+  for (const Step& step : steps) {
+    SendMessageW(companion, WM_VSCROLL, MAKEWPARAM(step.request, static_cast<WORD>(step.thumb)),
+                 reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(rig_.companion.Value(), step.value) << step.request;
+    GetWindowRect(tree, &outer);
+    EXPECT_EQ(outer.top, std::lround(step.value / 15.0F)) << step.request;
+  }
+
+  // Closing the tree window closes the companion with it.
+  SendMessageW(tree, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(rig_.window.Loaded());
+  EXPECT_FALSE(rig_.companion.Loaded());
+  EXPECT_FALSE(IsWindow(companion));
+}
+
+}  // namespace
+}  // namespace tavelin::win32
