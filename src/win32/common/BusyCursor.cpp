@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 namespace tavelin::win32 {
 
 namespace {
-// One user-interface thread: plain counters are enough.
-int busy = 0;
-int lifted = 0;
+// Changed on the user-interface thread only; atomic so that a watcher on another thread (a test
+// reading a message box) may ask.
+std::atomic<int> busy = 0;
+std::atomic<int> lifted = 0;
 }  // namespace
 
 BusyCursor::BusyCursor() {

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "win32/common/BusyCursor.h"
+
 namespace tavelin::win32::testing {
 
 using namespace std::chrono_literals;
@@ -46,6 +48,7 @@ void MessageBoxCloser::Run() {
   }
   if (box == nullptr) return;
   owner_ = GetWindow(box, GW_OWNER);
+  busyWhileUp_ = BusyCursor::Showing();
   // The text is the one static control that has any; the icon's has none.
   for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
        child = GetWindow(child, GW_HWNDNEXT)) {

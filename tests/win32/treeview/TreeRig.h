@@ -72,12 +72,15 @@ class MessageBoxCloser {
   void Wait();
   const std::wstring& Text() const { return text_; }
   HWND Owner() const { return owner_; }
+  // Whether the wait cursor was meant to show while the box was up.
+  bool BusyWhileUp() const { return busyWhileUp_; }
 
  private:
   void Run();
 
   std::wstring text_;
   HWND owner_ = nullptr;
+  bool busyWhileUp_ = false;
   std::thread thread_;
 };
 
