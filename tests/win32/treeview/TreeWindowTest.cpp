@@ -270,6 +270,17 @@ TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
     GetWindowRect(tree, &outer);
     EXPECT_EQ(outer.top, std::lround(step.value / 15.0F)) << step.request;
   }
+  // Keys, while the bar has the focus, make the same requests.
+  SetFocus(bar);
+  const std::pair<WPARAM, int> keys[] = {
+      {VK_UP, half - 100}, {VK_PRIOR, half - 1100}, {VK_DOWN, half - 1000}, {VK_HOME, -half}};
+  for (const auto& [key, value] : keys) {
+    SendMessageW(bar, WM_KEYDOWN, key, 0);
+    SendMessageW(bar, WM_KEYUP, key, 0);
+    EXPECT_EQ(rig_.companion.Value(), value) << key;
+    GetWindowRect(tree, &outer);
+    EXPECT_EQ(outer.top, std::lround(value / 15.0F)) << key;
+  }
 
   // Closing the tree window closes the companion with it.
   SendMessageW(tree, WM_CLOSE, 0, 0);
