@@ -100,7 +100,7 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
 
 HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id) {
   const HWND control = CreateWindowExW(
-      0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, Handle(),
+      0, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (control == nullptr) Refused("CreateWindowExW");
   return control;
