@@ -78,6 +78,8 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadState) {
     const HWND button = window.Bt(i);
     EXPECT_EQ(GetParent(button), window.PBts());
     EXPECT_EQ(ChildRect(button), Rect(24 + 24 * i, 4, 16, 16)) << i;
+    // The window text, not drawn beside the picture, is the name the standard accessible
+    // object of a button gives.
     EXPECT_EQ(TextOf(button), tips[i]);
     EXPECT_TRUE(GetWindowLongPtrW(button, GWL_STYLE) & BS_ICON);
     wchar_t tip[64] = L"";
@@ -100,6 +102,21 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadState) {
               kListStyle)
         << i;
   }
+}
+
+TEST_F(TreeWindowTest, TabRunsThroughTheListsThenTheButtons) {
+  rig_.fkvel.Window();
+  TreeWindow& window = rig_.Window();
+  std::vector<HWND> order;
+  for (int i = 0; i < core::kFileListCount; ++i) {
+    window.Lst(i).SetVisible(true);
+    order.push_back(window.Lst(i).Handle());
+  }
+  for (int i = 0; i < TreeWindow::kButtonCount; ++i)
+    order.push_back(window.Bt(i));
+  for (std::size_t i = 0; i + 1 < order.size(); ++i)
+    EXPECT_EQ(GetNextDlgTabItem(window.Handle(), order[i], FALSE), order[i + 1]) << i;
+  EXPECT_EQ(GetNextDlgTabItem(window.Handle(), order.back(), FALSE), order.front());
 }
 
 TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
