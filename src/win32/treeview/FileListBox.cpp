@@ -51,9 +51,15 @@ FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, f
   if (list_ == nullptr)
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                             "CreateWindowExW LISTBOX");
+  SetWindowSubclass(list_, &FileListBox::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Rescale(dpi_, font_);
+}
+
+void FileListBox::Rescale(Dpi dpi, HFONT font) {
+  dpi_ = dpi;
+  font_ = font;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_.ToDevice(kRowHeight));
-  SetWindowSubclass(list_, &FileListBox::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   Place();
 }
 

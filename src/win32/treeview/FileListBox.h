@@ -28,6 +28,8 @@ class FileListBox : public core::FileList {
   FileListBox& operator=(const FileListBox&) = delete;
 
   HWND Handle() const { return list_; }
+  // The window moved to a screen of another DPI: the list stands and draws at it.
+  void Rescale(Dpi dpi, HFONT font);
   // Draws one row; the parent hands its WM_DRAWITEM for this list here.
   void DrawItem(const DRAWITEMSTRUCT& item) const;
 

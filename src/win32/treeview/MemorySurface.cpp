@@ -81,6 +81,26 @@ void MemorySurface::Reserve(int width, int height) {
   size_ = wanted;
 }
 
+void MemorySurface::Rescale(Dpi dpi, HFONT font) {
+  const SIZE scaled{MulDiv(size_.cx, dpi.Value(), dpi_.Value()),
+                    MulDiv(size_.cy, dpi.Value(), dpi_.Value())};
+  UniqueBitmap larger = BlankBitmap(dc_.get(), scaled.cx, scaled.cy, style_.background);
+  const UniqueDc copy(CreateCompatibleDC(dc_.get()));
+  {
+    const SelectedObject target(copy.get(), larger.get());
+    // Whole pixels repeated, not blended: the boxes and connectors stay crisp.
+    SetStretchBltMode(copy.get(), COLORONCOLOR);
+    StretchBlt(copy.get(), 0, 0, scaled.cx, scaled.cy, dc_.get(), 0, 0, size_.cx, size_.cy,
+               SRCCOPY);
+  }
+  SelectObject(dc_.get(), larger.get());
+  bitmap_ = std::move(larger);
+  size_ = scaled;
+  dpi_ = dpi;
+  font_ = font;
+  SelectObject(dc_.get(), font_);
+}
+
 void MemorySurface::Touch(RECT area) {
   Reserve(area.right, area.bottom);
   if (changed_) changed_(area);

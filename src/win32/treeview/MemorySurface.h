@@ -46,6 +46,9 @@ class MemorySurface : public core::DrawingSurface {
   // Enlarges the bitmap to at least this many device pixels, keeping the drawing; it never
   // shrinks.
   void Reserve(int width, int height);
+  // The window moved to a screen of another DPI: the drawing is scaled to it, block for block,
+  // and what is drawn from now on uses `dpi` and `font`.
+  void Rescale(Dpi dpi, HFONT font);
 
  private:
   // The first device pixel of logical pixel `cell`; cell c covers Edge(c) to Edge(c + 1) - 1.

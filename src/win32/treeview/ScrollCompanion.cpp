@@ -26,14 +26,21 @@ ScrollCompanion::ScrollCompanion(std::function<void()> changed)
     : changed_(std::move(changed)), background_(CreateSolidBrush(kBackground)) {
   Create(kClassName, nullptr, kExStyle, kStyle, L"", {0, 0, 0, 0});
   dpi_ = Dpi::Of(Handle());
+  bar_ = CreateWindowExW(0, WC_SCROLLBARW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0,
+                         0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SetRange(0, 0);
+  RECT outer{};
+  GetWindowRect(Handle(), &outer);
+  Place(outer);
+}
+
+void ScrollCompanion::Place(const RECT& at) {
   RECT outer{0, 0, dpi_.ToDevice(kClientWidth), dpi_.ToDevice(kClientHeight)};
   AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_.Value()));
-  SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  bar_ = CreateWindowExW(0, WC_SCROLLBARW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0,
-                         dpi_.ToDevice(kBarWidth), dpi_.ToDevice(kBarHeight), Handle(), nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
-  SetRange(0, 0);
+  SetWindowPos(Handle(), nullptr, at.left, at.top, outer.right - outer.left,
+               outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(bar_, nullptr, 0, 0, dpi_.ToDevice(kBarWidth), dpi_.ToDevice(kBarHeight),
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SCROLLINFO ScrollCompanion::Info(UINT mask) const {
@@ -112,6 +119,11 @@ LRESULT ScrollCompanion::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       }
       return 0;
     }
+    case WM_DPICHANGED:
+      // The system's suggestion places it; its size follows from the figures at the new DPI.
+      dpi_ = Dpi(HIWORD(wParam));
+      Place(*reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ERASEBKGND: {
       RECT client{};
       GetClientRect(Handle(), &client);

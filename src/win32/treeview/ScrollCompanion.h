@@ -34,6 +34,8 @@ class ScrollCompanion : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Sizes the window and the bar at the window's DPI.
+  void Place(const RECT& outer);
   SCROLLINFO Info(UINT mask) const;
   void SetRange(int min, int max);
   // The value the scroll request of WM_VSCROLL's `position` asks for, or the current one when it

@@ -27,7 +27,6 @@ constexpr COLORREF kForeColor = core::Rgb(0, 0, 128);
 constexpr COLORREF kFillColor = core::Rgb(255, 255, 128);
 
 constexpr float kStripWidth = 305;
-constexpr float kStripHeight = 25;
 constexpr COLORREF kStripColor = core::Rgb(192, 192, 255);
 constexpr float kButtonSize = 16;
 constexpr float kButtonTop = 4;
@@ -118,40 +117,63 @@ void TreeWindow::CreateLists() {
 void TreeWindow::CreateStrip() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
   // Tab moves on into the buttons inside it.
-  strip_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_STATICW, L"", WS_CHILD | WS_VISIBLE, 0, 0,
-                           dpi_.ToDevice(kStripWidth), dpi_.ToDevice(kStripHeight), Handle(),
-                           ControlId(kStripId), instance, nullptr);
+  strip_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_STATICW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                           Handle(), ControlId(kStripId), instance, nullptr);
   SetWindowSubclass(strip_, &ForwardToParent, kStripSubclassId, 0);
 
   tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
                           nullptr, instance, nullptr);
-  // Whole multiples of the picture's pixels keep the pixel art sharp.
-  const int factor = std::max(1, dpi_.Value() / kBaseDpi);
-  for (int i = 0; i < kButtonCount; ++i) {
-    const int left = dpi_.ToDevice(kButtonLefts[static_cast<std::size_t>(i)]);
-    const int top = dpi_.ToDevice(kButtonTop);
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
     // The window text is the accessible name; with BS_ICON it is not drawn.
     const HWND button = CreateWindowExW(
-        0, WC_BUTTONW, kButtonTips[static_cast<std::size_t>(i)],
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON, left, top,
-        dpi_.ToDevice(kButtonLefts[static_cast<std::size_t>(i)] + kButtonSize) - left,
-        dpi_.ToDevice(kButtonTop + kButtonSize) - top, strip_, ControlId(kFirstButtonId + i),
-        instance, nullptr);
-    pictures_[static_cast<std::size_t>(i)] =
-        IconOf(ReadXpm(kButtonPictures[static_cast<std::size_t>(i)]), factor);
-    SendMessageW(button, BM_SETIMAGE, IMAGE_ICON,
-                 reinterpret_cast<LPARAM>(pictures_[static_cast<std::size_t>(i)].get()));
-
+        0, WC_BUTTONW, kButtonTips[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+        0, 0, 0, 0, strip_, ControlId(kFirstButtonId + static_cast<int>(i)), instance, nullptr);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = const_cast<wchar_t*>(kButtonTips[static_cast<std::size_t>(i)]);
+    tool.lpszText = const_cast<wchar_t*>(kButtonTips[i]);
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    buttons_[static_cast<std::size_t>(i)] = button;
+    buttons_[i] = button;
   }
+  PlaceStrip();
+}
+
+void TreeWindow::PlaceStrip() {
+  constexpr UINT kJustPlace = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(strip_, nullptr, 0, 0, dpi_.ToDevice(kStripWidth),
+               dpi_.ToDevice(TreeWindow::kStripHeight), kJustPlace);
+  // Whole multiples of the picture's pixels keep the pixel art sharp.
+  const int factor = std::max(1, dpi_.Value() / kBaseDpi);
+  const int top = dpi_.ToDevice(kButtonTop);
+  const int bottom = dpi_.ToDevice(kButtonTop + kButtonSize);
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
+    const int left = dpi_.ToDevice(kButtonLefts[i]);
+    SetWindowPos(buttons_[i], nullptr, left, top,
+                 dpi_.ToDevice(kButtonLefts[i] + kButtonSize) - left, bottom - top, kJustPlace);
+    UniqueIcon picture = IconOf(ReadXpm(kButtonPictures[i]), factor);
+    SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
+    // The button no longer shows the one it had.
+    pictures_[i] = std::move(picture);
+  }
+}
+
+void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = Dpi(dpi);
+  UniqueFont nameFont = CreateClassicFont(kTreeNameFont, dpi_);
+  UniqueFont listFont = CreateClassicFont(kFileListFont, dpi_);
+  surface_->Rescale(dpi_, nameFont.get());
+  for (const auto& list : lists_)
+    list->Rescale(dpi_, listFont.get());
+  // The old fonts go once nothing uses them any more.
+  nameFont_ = std::move(nameFont);
+  listFont_ = std::move(listFont);
+  PlaceStrip();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TreeWindow::Paint() {
@@ -213,6 +235,9 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       // The first sizes come while the window is created, before it has a drawing.
       if (surface_) surface_->Reserve(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_GETMINMAXINFO: {
       // The display pass may make the window taller than the screen, which the system would

@@ -19,6 +19,8 @@ namespace tavelin::win32 {
 class TreeWindow : public Window {
  public:
   static constexpr int kButtonCount = 5;
+  // The strip's height in 96-DPI pixels: nothing resizes it.
+  static constexpr float kStripHeight = 25;
 
   struct Events {
     // Any mouse button went down on a file list, on an entry or below the last one.
@@ -47,6 +49,9 @@ class TreeWindow : public Window {
  private:
   void CreateLists();
   void CreateStrip();
+  // Places the strip and its buttons, with pictures, at the window's DPI.
+  void PlaceStrip();
+  void OnDpiChanged(int dpi, const RECT& suggested);
   void Paint();
 
   Events events_;

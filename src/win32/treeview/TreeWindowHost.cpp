@@ -130,9 +130,9 @@ float TreeWindowHost::ScaleHeight() const {
 }
 
 float TreeWindowHost::PBtsHeight() const {
-  RECT strip{};
-  GetWindowRect(Require().PBts(), &strip);
-  return Require().WindowDpi().FromDevice(strip.bottom - strip.top);
+  // The figure itself: read back from the control at 150 % it would be 38 / 1.5 pixels.
+  Require();
+  return TreeWindow::kStripHeight;
 }
 
 }  // namespace tavelin::win32

@@ -227,6 +227,57 @@ TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
   }
 }
 
+TEST_F(TreeWindowTest, MovedToAScreenOf150PercentEveryFigureIsScaled) {
+  rig_.fkvel.Window();
+  TreeWindow& window = rig_.Window();
+  window.Surface().Box(10, 29, 31, 43, kGrey);
+  FileListBox& list = window.Lst(1);
+  list.SetLeft(30);
+  list.SetTop(45);
+  list.SetHeight(41.4F);
+  RECT outer{};
+  GetWindowRect(window.Handle(), &outer);
+  RECT suggested{outer.left, outer.top, outer.left + 480, outer.top + 340};
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  EXPECT_EQ(window.WindowDpi().Value(), 144);
+  GetWindowRect(window.Handle(), &outer);
+  EXPECT_EQ(outer, suggested);
+  EXPECT_FLOAT_EQ(rig_.window.Height(), 340 * 10.0F);  // 340 / 1.5 pixels of 15 twips
+  EXPECT_FLOAT_EQ(rig_.window.ScaleWidth(), ClientSize(window.Handle()).cx / 1.5F);
+  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
+  EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 458, 38));
+  EXPECT_EQ(ChildRect(window.Bt(0)), Rect(36, 6, 24, 24));
+  EXPECT_EQ(ChildRect(window.Bt(4)), Rect(180, 6, 24, 24));
+  EXPECT_EQ(ChildRect(list.Handle()), (RECT{45, 68, 251, 130}));
+  EXPECT_FLOAT_EQ(list.Top(), 45);
+  EXPECT_EQ(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, 0, 0), 18);
+
+  // The drawing so far is scaled block for block; what is drawn next is drawn at 150 %.
+  const HDC drawing = window.Surface().Dc();
+  EXPECT_EQ(GetPixel(drawing, 15, 50), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 47, 50), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 18, 48), kFill);
+  window.Surface().Box(100, 100, 110, 110, kGrey);
+  EXPECT_EQ(GetPixel(drawing, 150, 150), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 166, 160), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 167, 160), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GetPixel(drawing, 152, 152), kFill);
+
+  // The companion: client 9 × 254 and bar 12 × 257 at 150 %.
+  rig_.companion.Load();
+  const HWND companion = rig_.companion.Window()->Handle();
+  suggested = {-40, 0, -26, 381};
+  SendMessageW(companion, WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(ClientSize(companion).cx, 14);
+  EXPECT_EQ(ClientSize(companion).cy, 381);
+  EXPECT_EQ(ChildRect(rig_.companion.Window()->ScrllFrm()), Rect(0, 0, 18, 386));
+  EXPECT_FLOAT_EQ(rig_.companion.Left(), -400);
+  EXPECT_FLOAT_EQ(rig_.companion.Height(), 3810);
+}
+
 TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
   const TempFolder temp;
   const std::wstring root = temp / L"Alt";
