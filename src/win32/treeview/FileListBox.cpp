@@ -36,9 +36,10 @@ bool IsPress(UINT message) {
 
 FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, float top,
                          float width, float height, PressHandler pressed)
-    : list_(CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTBOXW, L"",
-                            WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NODATA | LBS_OWNERDRAWFIXED |
-                                LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+    // A one-pixel border: a list of one entry, 13.8 pixels high, leaves its 12-pixel row whole.
+    : list_(CreateWindowExW(0, WC_LISTBOXW, L"",
+                            WS_CHILD | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NODATA |
+                                LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
                             0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr)),
       dpi_(dpi),
@@ -169,10 +170,10 @@ void FileListBox::SetHeight(float height) {
 }
 
 void FileListBox::Place() {
-  const int left = dpi_.ToDevice(left_);
-  const int top = dpi_.ToDevice(top_);
-  SetWindowPos(list_, nullptr, left, top, dpi_.ToDevice(left_ + width_) - left,
-               dpi_.ToDevice(top_ + height_) - top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The size is rounded on its own, not taken between rounded edges: a list of two rows stands
+  // 28 pixels high wherever its top falls.
+  SetWindowPos(list_, nullptr, dpi_.ToDevice(left_), dpi_.ToDevice(top_), dpi_.ToDevice(width_),
+               dpi_.ToDevice(height_), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace tavelin::win32

@@ -13,83 +13,53 @@ namespace {
 
 class FileListBoxTest : public ::testing::Test {
  protected:
-  FileListBoxTest() {
-    parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
-                              nullptr, nullptr);
-  }
   ~FileListBoxTest() override {
     list_.reset();
     DestroyWindow(parent_);
   }
 
-  FileListBox& List() {
-    if (!list_) {
-      list_ =
-          std::make_unique<FileListBox>(parent_, 7, Dpi(), font_.get(), 10, 20, 137, 41.4F, [] {});
-    }
-    return *list_;
-  }
-  int ControlCount() { return static_cast<int>(SendMessageW(List().Handle(), LB_GETCOUNT, 0, 0)); }
-
-  std::vector<std::u16string> Entries() {
+  std::vector<std::u16string> Entries() const {
     std::vector<std::u16string> entries;
-    for (int i = 0; i < List().ListCount(); ++i)
-      entries.push_back(List().List(i));
+    for (int i = 0; i < list_->ListCount(); ++i)
+      entries.push_back(list_->List(i));
     return entries;
   }
 
-  HWND parent_;
+  HWND parent_ = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                 nullptr, nullptr);
   UniqueFont font_ = CreateClassicFont(kFileListFont, Dpi());
-  std::unique_ptr<FileListBox> list_;
+  std::unique_ptr<FileListBox> list_ =
+      std::make_unique<FileListBox>(parent_, 7, Dpi(), font_.get(), 152, 48, 137, 15, [] {});
 };
 
-TEST_F(FileListBoxTest, ChangesKeepTheSelectedEntry) {
+TEST_F(FileListBoxTest, ChangesKeepTheSelectedEntryAndTheControlsCount) {
+  core::PackedNames start;
   for (const char16_t* name : {u"a", u"b", u"c", u"d"})
-    List().AddItem(name);
-  List().SetListIndex(2);
-
+    start.Add(name);
+  list_->AddItems(std::move(start));
+  list_->SetListIndex(2);
   struct Step {
-    const char* what;
     std::function<void(FileListBox&)> change;
     std::vector<std::u16string> entries;
     int selected;
   };
   const std::vector<Step> steps = {
-      {"add", [](FileListBox& l) { l.AddItem(u"e"); }, {u"a", u"b", u"c", u"d", u"e"}, 2},
-      {"remove before", [](FileListBox& l) { l.RemoveItem(0); }, {u"b", u"c", u"d", u"e"}, 1},
-      {"remove after", [](FileListBox& l) { l.RemoveItem(3); }, {u"b", u"c", u"d"}, 1},
-      {"add many",
-       [](FileListBox& l) {
-         core::PackedNames more;
-         more.Add(u"x");
-         more.Add(u"y");
-         l.AddItems(std::move(more));
-       },
-       {u"b", u"c", u"d", u"x", u"y"},
-       1},
-      {"remove selected", [](FileListBox& l) { l.RemoveItem(1); }, {u"b", u"d", u"x", u"y"}, -1},
-      {"clear", [](FileListBox& l) { l.Clear(); }, {}, -1},
+      {[](FileListBox& l) { l.AddItem(u"e"); }, {u"a", u"b", u"c", u"d", u"e"}, 2},
+      {[](FileListBox& l) { l.RemoveItem(0); }, {u"b", u"c", u"d", u"e"}, 1},
+      {[](FileListBox& l) { l.RemoveItem(3); }, {u"b", u"c", u"d"}, 1},
+      {[](FileListBox& l) { l.RemoveItem(1); }, {u"b", u"d"}, -1},
+      {[](FileListBox& l) { l.SetListIndex(1); }, {u"b", u"d"}, 1},
+      {[](FileListBox& l) { l.Clear(); }, {}, -1},
   };
-  for (const Step& step : steps) {
-    step.change(List());
-    EXPECT_EQ(Entries(), step.entries) << step.what;
-    EXPECT_EQ(ControlCount(), static_cast<int>(step.entries.size())) << step.what;
-    EXPECT_EQ(List().ListIndex(), step.selected) << step.what;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i].change(*list_);
+    EXPECT_EQ(Entries(), steps[i].entries) << i;
+    EXPECT_EQ(SendMessageW(list_->Handle(), LB_GETCOUNT, 0, 0), steps[i].entries.size()) << i;
+    EXPECT_EQ(list_->ListIndex(), steps[i].selected) << i;
   }
-}
-
-TEST_F(FileListBoxTest, IndicesThatNameNoEntry) {
-  List().AddItem(u"únic.txt");
-  EXPECT_EQ(List().List(-1), u"");
-  EXPECT_EQ(List().List(1), u"");
-  EXPECT_THROW(List().RemoveItem(1), std::out_of_range);
-  EXPECT_THROW(List().RemoveItem(-1), std::out_of_range);
-  EXPECT_THROW(List().SetListIndex(1), std::out_of_range);
-  EXPECT_THROW(List().SetListIndex(-2), std::out_of_range);
-  List().SetListIndex(0);
-  List().SetListIndex(-1);
-  EXPECT_EQ(List().ListIndex(), -1);
-  EXPECT_EQ(Entries(), std::vector<std::u16string>{u"únic.txt"});
+  EXPECT_EQ(list_->List(-1), u"");
+  EXPECT_THROW(list_->RemoveItem(0), std::out_of_range);
+  EXPECT_THROW(list_->SetListIndex(0), std::out_of_range);
 }
 
 TEST_F(FileListBoxTest, AHugeFolderReachesTheControlInOneStep) {
@@ -98,32 +68,43 @@ TEST_F(FileListBoxTest, AHugeFolderReachesTheControlInOneStep) {
     const std::wstring number = std::to_wstring(i);
     names.Add(u"fitxer" + std::u16string(number.begin(), number.end()));
   }
-  List().AddItems(std::move(names));
-  EXPECT_EQ(ControlCount(), 100000);
-  EXPECT_EQ(List().List(99999), u"fitxer99999");
-  List().SetListIndex(99999);
-  EXPECT_EQ(SendMessageW(List().Handle(), LB_GETCURSEL, 0, 0), 99999);
-  // Every row is the same 12 pixels, whatever the count.
-  EXPECT_EQ(SendMessageW(List().Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
+  list_->AddItems(std::move(names));
+  EXPECT_EQ(SendMessageW(list_->Handle(), LB_GETCOUNT, 0, 0), 100000);
+  list_->SetListIndex(99999);
+  EXPECT_EQ(list_->List(list_->ListIndex()), u"fitxer99999");
 }
 
-TEST_F(FileListBoxTest, KeepsItsGeometryAndStandsAtTheNearestPixels) {
-  List().SetTop(120.4F);
-  List().SetHeight(13.8F);
-  List().SetLeft(29.6F);
-  EXPECT_FLOAT_EQ(List().Top(), 120.4F);
-  EXPECT_FLOAT_EQ(List().Height(), 13.8F);
-  EXPECT_FLOAT_EQ(List().Width(), 137);
-  RECT rect{};
-  GetWindowRect(List().Handle(), &rect);
-  MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&rect), 2);
-  EXPECT_EQ(rect.left, 30);
-  EXPECT_EQ(rect.top, 120);
-  EXPECT_EQ(rect.right, 167);   // 29.6 + 137 = 166.6
-  EXPECT_EQ(rect.bottom, 134);  // 120.4 + 13.8 = 134.2
-  EXPECT_FALSE(List().Visible());
-  List().SetVisible(true);
-  EXPECT_TRUE(List().Visible());  // its own flag, though the parent is hidden
+// Rows of 13.8 pixels: however the top falls, the list stands at the nearest whole pixels and
+// shows every one of its entries without a scroll bar.
+TEST_F(FileListBoxTest, EveryEntryOfAShortListShows) {
+  struct Case {
+    float top;
+    int entries;
+    RECT placed;
+  };
+  const Case cases[] = {{120.4F, 1, {30, 120, 167, 134}},
+                        {104.6F, 2, {30, 105, 167, 133}},
+                        {45, 3, {30, 45, 167, 86}},
+                        {60.5F, 3, {30, 61, 167, 102}}};
+  for (const Case& c : cases) {
+    list_->Clear();
+    for (int i = 0; i < c.entries; ++i)
+      list_->AddItem(u"entrada");
+    list_->SetLeft(29.6F);
+    list_->SetTop(c.top);
+    list_->SetHeight(13.8F * static_cast<float>(c.entries));
+    EXPECT_FLOAT_EQ(list_->Top(), c.top);
+    RECT placed{};
+    GetWindowRect(list_->Handle(), &placed);
+    MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&placed), 2);
+    EXPECT_TRUE(EqualRect(&placed, &c.placed)) << c.top;
+    RECT client{};
+    RECT last{};
+    GetClientRect(list_->Handle(), &client);
+    SendMessageW(list_->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(c.entries - 1),
+                 reinterpret_cast<LPARAM>(&last));
+    EXPECT_LE(last.bottom, client.bottom) << c.top;
+  }
 }
 
 }  // namespace
