@@ -25,25 +25,6 @@ TEST(Xpm, ReadsColoursAndTransparencyOfSeveralCharactersAPixel) {
             (std::vector<std::uint32_t>{0, 0xFFFF8000, 0xFF0000FF, 0xFF0000FF, 0xFFFF8000, 0}));
 }
 
-TEST(Xpm, RefusesWhatDoesNotMatchItsHeader) {
-  const std::vector<std::vector<const char*>> malformed = {
-      {},
-      {"2 1"},
-      {"2 1 1 1", "a c #000000"},              // a row missing
-      {"2 1 1 1", "a c #000000", "aa", "aa"},  // a row too many
-      {"2 1 1 1", "a c red", "aa"},            // a colour by name
-      {"2 1 1 1", "a c #00000G", "aa"},        // not hexadecimal
-      {"2 1 1 1", "a c #0000", "aa"},          // too short
-      {"2 1 1 1", "a c #000000", "a"},         // a short row
-      {"2 1 1 1", "a c #000000", "ab"},        // a pixel of no colour
-      {"2 1 1 2", "a c #000000", "aaaa"},      // a colour key too short
-      {"0 1 1 1", "a c #000000"},
-  };
-  for (const auto& lines : malformed) {
-    EXPECT_THROW(ReadXpm(lines), std::invalid_argument) << (lines.empty() ? "" : lines[0]);
-  }
-}
-
 // The icon's pixels as the system holds them, rows from the top.
 std::vector<std::uint32_t> IconPixels(HICON icon, SIZE& size) {
   ICONINFO info{};
@@ -70,38 +51,35 @@ std::vector<std::uint32_t> IconPixels(HICON icon, SIZE& size) {
 
 TEST(Xpm, IconsAreEnlargedPixelForPixelWithClearBackground) {
   static const char* const kArt[] = {"2 1 2 1", ". c None", "x c #3967E4", ".x"};
-  for (const int factor : {1, 2, 3}) {
-    SIZE size{};
-    const std::vector<std::uint32_t> pixels = IconPixels(IconOf(ReadXpm(kArt), factor).get(), size);
-    ASSERT_EQ(size.cx, 2 * factor);
-    ASSERT_EQ(size.cy, factor);
-    for (int y = 0; y < factor; ++y) {
-      for (int x = 0; x < 2 * factor; ++x) {
-        EXPECT_EQ(pixels[static_cast<std::size_t>(y * 2 * factor + x)],
-                  x < factor ? 0u : 0xFF3967E4u)
-            << factor << ": " << x << ", " << y;
-      }
-    }
-  }
+  SIZE size{};
+  const std::vector<std::uint32_t> pixels = IconPixels(IconOf(ReadXpm(kArt), 2).get(), size);
+  ASSERT_EQ(size.cx, 4);
+  ASSERT_EQ(size.cy, 2);
+  EXPECT_EQ(pixels, (std::vector<std::uint32_t>{0, 0, 0xFF3967E4, 0xFF3967E4, 0, 0, 0xFF3967E4,
+                                                0xFF3967E4}));
+  EXPECT_THROW(ReadXpm(std::vector<const char*>{"2 1 1 1", "a c red", "aa"}),
+               std::invalid_argument);
 }
 
-TEST(Fonts, PointSizesBecomeTheScreensPixels) {
+// Fonts by point size, and twips, reach a screen of 120, 144 or 192 DPI scaled to its pixels.
+TEST(Dpi, PointsAndTwipsBecomeTheScreensPixels) {
   struct Case {
-    float points;
     int dpi;
+    float points;
+    int fontPixels;
+    float twips;
     int pixels;
   };
-  const Case cases[] = {{8.25F, 96, 11},  {8.25F, 120, 14}, {8.25F, 144, 17},
-                        {8.25F, 192, 22}, {9.75F, 96, 13},  {9.75F, 144, 20}};
-  for (const Case& c : cases)
-    EXPECT_EQ(FontPixelHeight(c.points, Dpi(c.dpi)), c.pixels) << c.points << " " << c.dpi;
-
-  const UniqueFont font = CreateClassicFont(kTreeNameFont, Dpi(144));
-  LOGFONTW described{};
-  GetObjectW(font.get(), sizeof described, &described);
-  EXPECT_EQ(described.lfHeight, -17);
-  EXPECT_EQ(described.lfWeight, FW_BOLD);
-  EXPECT_STREQ(described.lfFaceName, L"MS Sans Serif");
+  const Case cases[] = {{96, 8.25F, 11, 4560, 304}, {120, 8.25F, 14, 375, 31},
+                        {144, 8.25F, 17, 207, 21},  {192, 8.25F, 22, 7.5F, 1},
+                        {96, 9.75F, 13, 621, 41},   {144, 9.75F, 20, 4560, 456}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(FontPixelHeight(c.points, Dpi(c.dpi)), c.fontPixels) << c.dpi << " " << c.points;
+    EXPECT_EQ(Dpi(c.dpi).TwipsToDevice(c.twips), c.pixels) << c.dpi << " " << c.twips;
+  }
+  EXPECT_FLOAT_EQ(Dpi(120).DeviceToTwips(31), 372);
+  // A window whose DPI the system cannot tell counts as 96 DPI.
+  EXPECT_EQ(Dpi(0).ToDevice(10), 10);
 }
 
 TEST(BusyCursor, ShowsWhileWorkRunsUnlessAMessageLiftsIt) {
@@ -117,11 +95,11 @@ TEST(BusyCursor, ShowsWhileWorkRunsUnlessAMessageLiftsIt) {
     EXPECT_TRUE(BusyCursor::Showing());
 
     // The message box lifts it while it is up, and only then.
-    testing::MessageBoxCloser closer;
+    auto box = testing::CloseNextMessageBox();
     MessageBoxView().ShowMessage(u"Màxim  50 subcarpetes");
-    closer.Wait();
-    EXPECT_EQ(closer.Text(), L"Màxim  50 subcarpetes");
-    EXPECT_FALSE(closer.BusyWhileUp());
+    const testing::MessageBoxSeen seen = box.get();
+    EXPECT_EQ(seen.text, L"Màxim  50 subcarpetes");
+    EXPECT_FALSE(seen.busy);
     EXPECT_TRUE(BusyCursor::Showing());
   }
   EXPECT_FALSE(BusyCursor::Showing());

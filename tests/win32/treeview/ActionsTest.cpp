@@ -17,7 +17,6 @@ using platform::testing::ScopedWorkingDirectory;
 using platform::testing::TempFolder;
 using platform::testing::Utf16;
 using platform::testing::WriteBytes;
-using testing::MessageBoxCloser;
 using testing::TreeRig;
 
 constexpr wchar_t kWordPadFolder[] = L"C:\\Archivos de programa\\Windows NT\\Accesorios";
@@ -150,11 +149,11 @@ TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
 
 TEST_F(ActionsTest, ANoteRunAsAProgramRaisesTheMessageOverTheTreeWindow) {
   PressEntry(Utf16(kNote));
-  MessageBoxCloser closer;
+  auto box = testing::CloseNextMessageBox();
   Click(2);
-  closer.Wait();
-  EXPECT_EQ(closer.Text(), L"No és un executable");
-  EXPECT_EQ(closer.Owner(), rig_.Window().Handle());
+  const testing::MessageBoxSeen seen = box.get();
+  EXPECT_EQ(seen.text, L"No és un executable");
+  EXPECT_EQ(seen.owner, rig_.Window().Handle());
   EXPECT_FALSE(Exists(root_ + L"\\prova.exe.started"));
 }
 
@@ -163,11 +162,11 @@ TEST_F(ActionsTest, TheFiftyFirstFolderRaisesTheLimitMessage) {
   MakeFolder(many);
   for (int i = 0; i < 51; ++i)
     MakeFolder(many + L"\\" + std::to_wstring(i));
-  MessageBoxCloser closer;
+  auto box = testing::CloseNextMessageBox();
   rig_.ukvel.ShowTree(Utf16(many));
-  closer.Wait();
-  EXPECT_EQ(closer.Text(), L"Màxim  50 subcarpetes");
-  EXPECT_EQ(closer.Owner(), rig_.Window().Handle());
+  const testing::MessageBoxSeen seen = box.get();
+  EXPECT_EQ(seen.text, L"Màxim  50 subcarpetes");
+  EXPECT_EQ(seen.owner, rig_.Window().Handle());
   EXPECT_EQ(rig_.layout.FolderCount, 51);
 }
 

@@ -1,6 +1,7 @@
 #include "TreeRig.h"
 
 #include <chrono>
+#include <thread>
 
 #include "win32/common/BusyCursor.h"
 
@@ -29,36 +30,29 @@ RECT ChildRect(HWND child) {
   return rect;
 }
 
-MessageBoxCloser::MessageBoxCloser() : thread_([this] { Run(); }) {}
-
-MessageBoxCloser::~MessageBoxCloser() {
-  Wait();
-}
-
-void MessageBoxCloser::Wait() {
-  if (thread_.joinable()) thread_.join();
-}
-
-void MessageBoxCloser::Run() {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  HWND box = nullptr;
-  while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(20ms);
-    box = FindWindowW(L"#32770", L"Tavelin");
-  }
-  if (box == nullptr) return;
-  owner_ = GetWindow(box, GW_OWNER);
-  busyWhileUp_ = BusyCursor::Showing();
-  // The text is the one static control that has any; the icon's has none.
-  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t kind[16];
-    GetClassNameW(child, kind, 16);
-    wchar_t text[256];
-    const int length = GetWindowTextW(child, text, 256);
-    if (lstrcmpiW(kind, L"Static") == 0 && length > 0) text_.assign(text, length);
-  }
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
+std::future<MessageBoxSeen> CloseNextMessageBox() {
+  return std::async(std::launch::async, [] {
+    MessageBoxSeen seen;
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    HWND box = nullptr;
+    while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(20ms);
+      box = FindWindowW(L"#32770", L"Tavelin");
+    }
+    if (box == nullptr) return seen;
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.busy = BusyCursor::Showing();
+    // The text is the one static control that has any; the icon's has none.
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t kind[16];
+      wchar_t text[256];
+      GetClassNameW(child, kind, 16);
+      const int length = GetWindowTextW(child, text, 256);
+      if (lstrcmpiW(kind, L"Static") == 0 && length > 0) seen.text.assign(text, length);
+    }
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return seen;
+  });
 }
 
 }  // namespace tavelin::win32::testing

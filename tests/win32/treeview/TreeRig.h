@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include <future>
 #include <string>
-#include <thread>
 
 #include "core/treeview/FKvel.h"
 #include "core/treeview/FScroll.h"
@@ -59,29 +59,14 @@ SIZE ClientSize(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 
-// The message box of this process captioned "Tavelin", once it is up: found from a second
-// thread, its text and owner read, and closed with OK.
-class MessageBoxCloser {
- public:
-  MessageBoxCloser();
-  ~MessageBoxCloser();
-  MessageBoxCloser(const MessageBoxCloser&) = delete;
-  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
-
-  // Waits for the closer to end; empty text when no box came up within a few seconds.
-  void Wait();
-  const std::wstring& Text() const { return text_; }
-  HWND Owner() const { return owner_; }
+// The message box of this process captioned "Tavelin", as a second thread found it once it was
+// up, read it and closed it with OK; an empty text when none came up within a few seconds.
+struct MessageBoxSeen {
+  std::wstring text;
+  HWND owner = nullptr;
   // Whether the wait cursor was meant to show while the box was up.
-  bool BusyWhileUp() const { return busyWhileUp_; }
-
- private:
-  void Run();
-
-  std::wstring text_;
-  HWND owner_ = nullptr;
-  bool busyWhileUp_ = false;
-  std::thread thread_;
+  bool busy = false;
 };
+std::future<MessageBoxSeen> CloseNextMessageBox();
 
 }  // namespace tavelin::win32::testing
