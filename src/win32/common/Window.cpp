@@ -19,10 +19,6 @@ Window::~Window() {
   if (handle_ != nullptr) DestroyWindow(handle_);
 }
 
-int Window::TopLevelCount() {
-  return topLevelCount;
-}
-
 void Window::SetOnLastTopLevelClosed(void (*action)()) {
   onLastClosed = action;
 }

@@ -23,9 +23,8 @@ class Window {
   // nullptr once the window is destroyed.
   HWND Handle() const { return handle_; }
 
-  // Top-level windows alive in this process, and what runs when the last of them is destroyed
-  // (the program's end); nothing runs while no action is set.
-  static int TopLevelCount();
+  // What runs when the last top-level window of this process is destroyed (the program's end);
+  // nothing runs while no action is set.
   static void SetOnLastTopLevelClosed(void (*action)());
 
  protected:

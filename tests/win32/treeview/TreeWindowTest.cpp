@@ -137,6 +137,8 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
   EXPECT_EQ(ClientSize(handle).cy, 150);
   RECT outer{};
   GetWindowRect(handle, &outer);
+  // Centred at its first show; the pass then changes only its height and top.
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
   EXPECT_EQ(outer.top,
             std::lround((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2.0));
   EXPECT_FALSE(rig_.companion.Loaded());
