@@ -30,14 +30,31 @@ RECT ChildRect(HWND child) {
   return rect;
 }
 
+namespace {
+
+// A message box of the thread, found among its windows: other programs under test on the same
+// display may show boxes of the same caption.
+BOOL CALLBACK TakeMessageBox(HWND window, LPARAM found) {
+  wchar_t kind[16];
+  wchar_t caption[16];
+  GetClassNameW(window, kind, 16);
+  GetWindowTextW(window, caption, 16);
+  if (lstrcmpW(kind, L"#32770") != 0 || lstrcmpW(caption, L"Tavelin") != 0) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+}  // namespace
+
 std::future<MessageBoxSeen> CloseNextMessageBox() {
-  return std::async(std::launch::async, [] {
+  const DWORD thread = GetCurrentThreadId();
+  return std::async(std::launch::async, [thread] {
     MessageBoxSeen seen;
     const auto deadline = std::chrono::steady_clock::now() + 10s;
     HWND box = nullptr;
     while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(20ms);
-      box = FindWindowW(L"#32770", L"Tavelin");
+      EnumThreadWindows(thread, TakeMessageBox, reinterpret_cast<LPARAM>(&box));
     }
     if (box == nullptr) return seen;
     seen.owner = GetWindow(box, GW_OWNER);
