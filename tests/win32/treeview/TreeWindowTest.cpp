@@ -167,6 +167,12 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
   const HDC strip = GetDC(window.PBts());
   EXPECT_EQ(GetPixel(strip, 200, 10), RGB(192, 192, 255));
   ReleaseDC(window.PBts(), strip);
+
+  // Clearing leaves nothing of it, to the last pixel of the memory DC.
+  window.Surface().Cls();
+  const SIZE size = window.Surface().Size();
+  EXPECT_EQ(ExtentOf(drawing, kGrey, {0, 0, size.cx, size.cy}), (RECT{0, 0, 0, 0}));
+  EXPECT_EQ(window.Surface().CurrentX(), 0);
 }
 
 TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
