@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <future>
+#include <ostream>
 #include <string>
 
 #include "core/treeview/FKvel.h"
@@ -16,8 +17,6 @@
 #include "win32/common/Win32Screen.h"
 #include "win32/treeview/ScrollCompanionHost.h"
 #include "win32/treeview/TreeWindowHost.h"
-
-#include <ostream>
 
 // Rectangles compared and printed by the tests; found by argument lookup, so global.
 inline bool operator==(const RECT& a, const RECT& b) {
