@@ -93,6 +93,7 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  dpi_ = Dpi::Of(Handle());
   Layout();
 
   static_cast<void>(dirs_.SetPath(startFolder));
@@ -107,7 +108,7 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 }
 
 void ChooserWindow::Layout() {
-  const Dpi dpi = Dpi::Of(Handle());
+  const Dpi dpi = dpi_;
   font_ = CreateClassicFont(kWindowFont, dpi);
   okFont_ = CreateClassicFont(kOkFont, dpi);
 
@@ -160,8 +161,7 @@ LRESULT ChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return OnColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
       if (wParam != kLDirs) break;
-      dirs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dirsBackground_.get(),
-                 Dpi::Of(Handle()));
+      dirs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dirsBackground_.get(), dpi_);
       return TRUE;
     case WM_SETCURSOR:
       if (!BusyCursor::Showing()) break;
@@ -177,9 +177,11 @@ LRESULT ChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       }
       break;
     case WM_DPICHANGED: {
+      // Moved to a screen of another scale: the system suggests where the window goes.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      dpi_ = Dpi(HIWORD(wParam));
       Layout();
       return 0;
     }

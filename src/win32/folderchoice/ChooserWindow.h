@@ -9,6 +9,7 @@
 #include "core/folderchoice/FPrvSD.h"
 #include "core/views/ChooserView.h"
 #include "platform/Platform.h"
+#include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
 #include "win32/common/Window.h"
 #include "win32/folderchoice/DirListBox.h"
@@ -43,7 +44,7 @@ class ChooserWindow : public Window, public core::ChooserView {
 
  private:
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id);
-  // Places the window's client area and the controls for the monitor's DPI.
+  // Sizes the client area, places the controls and makes the fonts for `dpi_`.
   void Layout();
   void OnCommand(int id, int code);
   LRESULT OnColor(UINT message, HDC dc, HWND control);
@@ -54,6 +55,8 @@ class ChooserWindow : public Window, public core::ChooserView {
   RecentsComboBox recents_;
   core::FPrvSD* form_ = nullptr;
   HWND lastFocus_ = nullptr;
+  // The DPI of the monitor the window stands on, as the system last told it.
+  Dpi dpi_;
   UniqueFont font_;
   UniqueFont okFont_;
   UniqueIcon icon_;

@@ -141,6 +141,50 @@ TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
   EXPECT_EQ(font.lfWeight, FW_NORMAL);
 }
 
+TEST_F(ChooserWindowTest, MovedToAScreenOf150PercentEveryControlAndFontIsScaled) {
+  RECT outer{};
+  GetWindowRect(chooser.Handle(), &outer);
+  RECT suggested{outer.left + 40, outer.top + 30, outer.left + 500, outer.top + 540};
+  SendMessageW(chooser.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  GetWindowRect(chooser.Handle(), &outer);
+  EXPECT_EQ(outer.left, suggested.left);
+  EXPECT_EQ(outer.top, suggested.top);
+  // Twips × 1.5 / 15, rounded half away from zero.
+  struct Control {
+    ChooserWindow::Id id;
+    RECT rect;
+  };
+  const Control controls[] = {
+      {ChooserWindow::kLabel2, {24, 4, 110, 30}},
+      {ChooserWindow::kLDirs, {36, 60, 422, 384}},
+      {ChooserWindow::kLabel1, {12, 384, 429, 404}},
+      {ChooserWindow::kBtOk, {192, 408, 266, 446}},
+  };
+  for (const Control& c : controls) {
+    const RECT r = ChildRect(Item(c.id));
+    EXPECT_EQ(r.left, c.rect.left) << c.id;
+    EXPECT_EQ(r.top, c.rect.top) << c.id;
+    EXPECT_EQ(r.right, c.rect.right) << c.id;
+    EXPECT_EQ(r.bottom, c.rect.bottom) << c.id;
+  }
+  EXPECT_EQ(ChildRect(Item(ChooserWindow::kLstR)).left, 12);
+  EXPECT_EQ(ChildRect(Item(ChooserWindow::kLstR)).right, 12 + 434);
+
+  struct Font {
+    ChooserWindow::Id id;
+    LONG height;
+  };
+  for (const Font& f : {Font{ChooserWindow::kBtOk, -20}, Font{ChooserWindow::kLDirs, -17}}) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(f.id), WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(font.lfHeight, f.height) << f.id;
+  }
+  EXPECT_EQ(SendMessageW(Item(ChooserWindow::kLDirs), LB_GETITEMHEIGHT, 0, 0), 19);
+}
+
 TEST_F(ChooserWindowTest, ColoursOfTheLabelsAndLists) {
   struct Case {
     UINT message;
