@@ -1,6 +1,7 @@
 # make run: install what is missing, build, start Tavelin.
 # make test: install what is missing, build, run every test (also under the sanitizers, and the
 # Windows build under Wine).
+# make windows: cross-build the Windows program, tavelin.exe with its help beside it.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_WINDOWS ?= build-windows
@@ -19,7 +20,7 @@ WINE ?= $(firstword $(wildcard /usr/lib/wine/wine64) wine64)
 # ANSI code page.
 WINE_ENV = WINEPREFIX=$(abspath $(BUILD_WINDOWS))/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8
 
-.PHONY: all deps build build-asan run test test-asan test-windows build-fuzz fuzz soak bench format clean
+.PHONY: all deps build build-asan run test test-asan windows test-windows build-fuzz fuzz soak bench format clean
 
 all: build
 
@@ -57,13 +58,25 @@ test-asan: build-asan
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The core and the Win32 platform layer cross-built with MinGW-w64, their tests run under Wine.
+# The Windows program, cross-built with MinGW-w64: $(BUILD_WINDOWS)/tavelin.exe with Tavelin.pdf
+# beside it. Its icon and its help document are drawn by Qt tools, which only the Linux build
+# has: they are built there and handed over.
+WINDOWS_CONFIGURE = cmake -S . -B $(BUILD_WINDOWS) \
+  -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Debug -DTAVELIN_GUI=OFF \
+  -DTAVELIN_WERROR=$(WERROR) -DTAVELIN_ICON_FILE=$(abspath $(BUILD))/src/app/tavelin.ico \
+  -DTAVELIN_HELP_DOCUMENT=$(abspath $(BUILD))/Tavelin.pdf
+
+windows: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
+	cmake --build $(BUILD) -j $(JOBS) --target help_document tavelin_windows_icon
+	$(WINDOWS_CONFIGURE)
+	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin
+
+# The Windows program, its front end, the core and the Win32 platform layer under Wine.
 # The prefix is made once, without a display, so that no installer dialog waits for a click;
 # the tests run on a virtual display, which Notepad needs, and Wine is let go before it closes.
-test-windows: deps
-	cmake -S . -B $(BUILD_WINDOWS) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-	  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Debug -DTAVELIN_GUI=OFF \
-	  -DTAVELIN_WERROR=$(WERROR)
+test-windows: windows
 	cmake --build $(BUILD_WINDOWS) -j $(JOBS)
 	@[ -f $(BUILD_WINDOWS)/wineprefix/system.reg ] || { \
 	  echo "Preparing Wine in $(BUILD_WINDOWS)/wineprefix"; \

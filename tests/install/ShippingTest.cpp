@@ -143,14 +143,14 @@ class ShippingTest : public QObject {
     const QString prefix = folder.filePath(QStringLiteral("picture"));
     QCOMPARE(RunTool(QStringLiteral("pdfimages"), {"-png", kDocument, prefix}).exitCode, 0);
     const QList<std::pair<const char*, int>> sources = {
-        {"src/gui/common/pictures/TavelinIcon.xpm", 8},
+        {"src/pictures/TavelinIcon.xpm", 8},
         {"docs/help/chooser.png", 4},
         {"docs/help/tree-window.png", 4},
-        {"src/gui/treeview/pictures/BlocDeNotes.xpm", 8},
-        {"src/gui/treeview/pictures/WordPad.xpm", 8},
-        {"src/gui/treeview/pictures/Executa.xpm", 8},
-        {"src/gui/treeview/pictures/Paint.xpm", 8},
-        {"src/gui/treeview/pictures/MiraCarpeta.xpm", 8}};
+        {"src/pictures/BlocDeNotes.xpm", 8},
+        {"src/pictures/WordPad.xpm", 8},
+        {"src/pictures/Executa.xpm", 8},
+        {"src/pictures/Paint.xpm", 8},
+        {"src/pictures/MiraCarpeta.xpm", 8}};
     QCOMPARE(images.size(), sources.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
       const QImage extracted(
@@ -177,7 +177,7 @@ class ShippingTest : public QObject {
                             .arg(prefix)
                             .arg(32 * factor));
       QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-               EnlargedPicture(QStringLiteral("src/gui/common/pictures/TavelinIcon.xpm"), factor));
+               EnlargedPicture(QStringLiteral("src/pictures/TavelinIcon.xpm"), factor));
     }
     // Started from its entry, in the help's folder, "Info" finds the help by its bare name.
     const QString desktopFile = prefix + QStringLiteral("/share/applications/tavelin.desktop");

@@ -3,7 +3,7 @@
 #include <QPixmap>
 
 #include "gui/common/PixelArt.h"
-#include "gui/common/pictures/TavelinIcon.xpm"
+#include "pictures/TavelinIcon.xpm"
 
 namespace tavelin::gui {
 

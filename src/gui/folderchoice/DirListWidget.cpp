@@ -3,11 +3,8 @@
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <algorithm>
-#include <vector>
 
 #include "gui/common/TextConversion.h"
-#include "gui/folderchoice/FolderChain.h"
 #include "gui/folderchoice/KeyCodes.h"
 
 namespace tavelin::gui {
@@ -41,7 +38,9 @@ class IndentDelegate : public QStyledItemDelegate {
 }  // namespace
 
 DirListWidget::DirListWidget(const platform::FileSystem& fileSystem, QWidget* parent)
-    : QListWidget(parent), fileSystem_(fileSystem) {
+    : QListWidget(parent), model_(fileSystem, [](const std::u16string& a, const std::u16string& b) {
+        return QString::compare(ToQString(a), ToQString(b), Qt::CaseInsensitive) < 0;
+      }) {
   setItemDelegate(new IndentDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -53,12 +52,14 @@ DirListWidget::DirListWidget(const platform::FileSystem& fileSystem, QWidget* pa
 }
 
 bool DirListWidget::SetPath(const std::u16string& path) {
-  const char16_t separator = fileSystem_.Separator();
-  const std::u16string trimmed = TrimFolderPath(path, separator);
-  if (trimmed.empty() || !fileSystem_.IsFolder(trimmed)) return false;
-  const std::u16string canonical = FolderChain(trimmed, separator).back().path;
-  if (canonical == path_) return true;
-  path_ = canonical;
+  switch (model_.SetPath(path)) {
+    case core::DirListModel::Move::Refused:
+      return false;
+    case core::DirListModel::Move::Unchanged:
+      return true;
+    case core::DirListModel::Move::Changed:
+      break;
+  }
   Fill();
   emit changed();
   return true;
@@ -68,36 +69,16 @@ void DirListWidget::SetFocus() {
   setFocus(Qt::OtherFocusReason);
 }
 
-void DirListWidget::AddEntry(const std::u16string& path, const std::u16string& name, int depth,
-                             bool open) {
-  const QStyle::StandardPixmap picture = open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon;
-  auto* item = new QListWidgetItem(style()->standardIcon(picture), ToQString(name), this);
-  item->setData(kPathRole, ToQString(path));
-  item->setData(kDepthRole, depth);
-}
-
 void DirListWidget::Fill() {
   clear();
-  const char16_t separator = fileSystem_.Separator();
-  const std::vector<FolderStep> chain = FolderChain(path_, separator);
-  int depth = 0;
-  for (const FolderStep& step : chain)
-    AddEntry(step.path, step.name, depth++, true);
-  setCurrentRow(count() - 1);
-
-  const std::u16string listed = IsRootPath(path_, separator) ? path_ : path_ + separator;
-  std::vector<QString> children;
-  for (const platform::FolderEntry& entry : fileSystem_.ListFolder(listed)) {
-    if (!entry.isDirectory || entry.name == u"." || entry.name == u"..") continue;
-    children.push_back(ToQString(entry.name));
+  for (const core::DirEntry& entry : model_.Entries()) {
+    const QStyle::StandardPixmap picture =
+        entry.open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon;
+    auto* item = new QListWidgetItem(style()->standardIcon(picture), ToQString(entry.name), this);
+    item->setData(kPathRole, ToQString(entry.path));
+    item->setData(kDepthRole, entry.depth);
   }
-  std::stable_sort(children.begin(), children.end(), [](const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-  });
-  for (const QString& child : children) {
-    const std::u16string name = ToU16String(child);
-    AddEntry(ChildPath(path_, name, separator), name, depth, false);
-  }
+  setCurrentRow(model_.CurrentRow());
 }
 
 void DirListWidget::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/folderchoice/DirListModel.h"
 #include "core/views/ChooserView.h"
 #include "platform/Platform.h"
 
@@ -21,7 +22,7 @@ class DirListWidget : public QListWidget, public core::DirectoryList {
 
   explicit DirListWidget(const platform::FileSystem& fileSystem, QWidget* parent = nullptr);
 
-  std::u16string Path() const override { return path_; }
+  std::u16string Path() const override { return model_.Path(); }
   bool SetPath(const std::u16string& path) override;
   void SetFocus() override;
 
@@ -34,11 +35,9 @@ class DirListWidget : public QListWidget, public core::DirectoryList {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void AddEntry(const std::u16string& path, const std::u16string& name, int depth, bool open);
   void Fill();
 
-  const platform::FileSystem& fileSystem_;
-  std::u16string path_;
+  core::DirListModel model_;
 };
 
 }  // namespace tavelin::gui

@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "gui/treeview/pictures/BlocDeNotes.xpm"
-#include "gui/treeview/pictures/Executa.xpm"
-#include "gui/treeview/pictures/MiraCarpeta.xpm"
-#include "gui/treeview/pictures/Paint.xpm"
-#include "gui/treeview/pictures/WordPad.xpm"
+#include "pictures/BlocDeNotes.xpm"
+#include "pictures/Executa.xpm"
+#include "pictures/MiraCarpeta.xpm"
+#include "pictures/Paint.xpm"
+#include "pictures/WordPad.xpm"
 
 namespace tavelin::gui {
 

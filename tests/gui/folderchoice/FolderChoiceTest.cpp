@@ -10,11 +10,11 @@
 #include <QtTest>
 
 #include "core/folderchoice/FPrvSD.h"
+#include "core/folderchoice/FolderChain.h"
 #include "fakes/FakeTreeView.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
 #include "gui/folderchoice/DirListWidget.h"
-#include "gui/folderchoice/FolderChain.h"
 #include "gui/folderchoice/SortedComboBox.h"
 
 namespace tavelin::gui {
@@ -44,13 +44,6 @@ QStringList Entries(const QListWidget& list) {
                    .arg(item->data(DirListWidget::kDepthRole).toInt());
   }
   return entries;
-}
-
-QString Chain(const std::u16string& path, char16_t separator) {
-  QStringList steps;
-  for (const FolderStep& step : FolderChain(path, separator))
-    steps << ToQString(step.name) + u'=' + ToQString(step.path);
-  return steps.join(u' ');
 }
 
 }  // namespace
@@ -152,28 +145,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(ReadAll(root_ + "/Recents.txt"),
              "\r\n" + r + "/Dades\r\n" + r + "/Dades/Fotos\r\n" + r + "/Zeta\r\n");
   }
-  void SplitsPathsIntoTheirChain() {
-    const struct {
-      std::u16string path;
-      char16_t separator;
-      QString chain, trimmed;
-    } cases[] = {
-        {u"/home/anna/Fotos", u'/', "/=/ home=/home anna=/home/anna Fotos=/home/anna/Fotos",
-         "/home/anna/Fotos"},
-        {u"/home/anna//", u'/', "/=/ home=/home anna=/home/anna", "/home/anna"},
-        {u"/", u'/', "/=/", "/"},
-        {u"C:\\Dades\\\\Fotos", u'\\', "C:\\=C:\\ Dades=C:\\Dades Fotos=C:\\Dades\\Fotos",
-         "C:\\Dades\\\\Fotos"},
-        {u"C:\\", u'\\', "C:\\=C:\\", "C:\\"},
-        {u"C:\\Dades\\", u'\\', "C:\\=C:\\ Dades=C:\\Dades", "C:\\Dades"},
-    };
-    for (const auto& c : cases) {
-      const QByteArray row = ToQString(c.path).toUtf8();
-      QVERIFY2(Chain(c.path, c.separator) == c.chain, row);
-      QVERIFY2(ToQString(TrimFolderPath(c.path, c.separator)) == c.trimmed, row);
-    }
-  }
-
   // Ancestors first, then the sub-folders sorted without regard to case, hidden folders and
   // files left out; a path that is no folder changes nothing.
   void TheDirectoryListShowsAFolderItsAncestorsAndItsSubFolders() {
@@ -184,7 +155,7 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(changes.count(), 1);
     QStringList expected;
     int depth = 0;
-    for (const FolderStep& step : FolderChain(ToU16String(folder_), u'/'))
+    for (const core::FolderStep& step : core::FolderChain(ToU16String(folder_), u'/'))
       expected << QStringLiteral("%1|%2|%3")
                       .arg(ToQString(step.name), ToQString(step.path))
                       .arg(depth++);

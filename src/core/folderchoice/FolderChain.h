@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tavelin::gui {
+namespace tavelin::core {
 
 struct FolderStep {
   std::u16string path;  // full path, with a separator at the end only for the root
@@ -26,4 +26,4 @@ std::vector<FolderStep> FolderChain(const std::u16string& path, char16_t separat
 std::u16string ChildPath(const std::u16string& folder, const std::u16string& name,
                          char16_t separator);
 
-}  // namespace tavelin::gui
+}  // namespace tavelin::core

@@ -1,6 +1,6 @@
-#include "gui/folderchoice/FolderChain.h"
+#include "core/folderchoice/FolderChain.h"
 
-namespace tavelin::gui {
+namespace tavelin::core {
 
 bool IsRootPath(const std::u16string& path, char16_t separator) {
   return !path.empty() && path.find(separator) == path.size() - 1;
@@ -38,4 +38,4 @@ std::u16string ChildPath(const std::u16string& folder, const std::u16string& nam
   return folder + separator + name;
 }
 
-}  // namespace tavelin::gui
+}  // namespace tavelin::core

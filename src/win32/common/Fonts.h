@@ -1,0 +1,25 @@
+// The classic fonts of the windows, at their point sizes on the window's screen.
+#pragma once
+
+#include "win32/common/Dpi.h"
+#include "win32/common/Handles.h"
+
+namespace tavelin::win32 {
+
+struct FontSpec {
+  const wchar_t* face;
+  float points;
+  bool bold;
+};
+
+inline constexpr FontSpec kTreeNameFont{L"MS Sans Serif", 8.25F, true};
+inline constexpr FontSpec kFileListFont{L"Tahoma", 8.25F, false};
+
+// The character height in device pixels of `points` at `dpi`: 8.25 points are 11 pixels at 96
+// DPI.
+int FontPixelHeight(float points, Dpi dpi);
+
+// Throws std::system_error when the system cannot make the font.
+UniqueFont CreateClassicFont(const FontSpec& spec, Dpi dpi);
+
+}  // namespace tavelin::win32

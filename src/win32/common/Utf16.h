@@ -1,0 +1,20 @@
+// The core's strings and the wide-character API are both UTF-16 on Windows: conversion copies
+// the units unchanged.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tavelin::win32 {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows' wchar_t is a UTF-16 unit");
+
+inline std::wstring ToWide(std::u16string_view text) {
+  return std::wstring(text.begin(), text.end());
+}
+
+inline std::u16string ToU16(std::wstring_view text) {
+  return std::u16string(text.begin(), text.end());
+}
+
+}  // namespace tavelin::win32

@@ -1,0 +1,261 @@
+#include "win32/folderchoice/ChooserWindow.h"
+
+#include <commctrl.h>
+
+#include <cstdint>
+#include <system_error>
+
+#include "pictures/TavelinIcon.xpm"
+#include "win32/common/BusyCursor.h"
+#include "win32/common/Dpi.h"
+#include "win32/common/Fonts.h"
+#include "win32/common/Xpm.h"
+
+namespace tavelin::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TavelinFPrvSD";
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// Twips within the client area, under the menu bar.
+struct Placement {
+  float left, top, width, height;
+};
+constexpr float kClientSide = 4530;
+constexpr Placement kLabel2Place{240, 40, 855, 255};
+constexpr Placement kLstRPlace{120, 240, 4335, 315};
+constexpr Placement kLDirsPlace{360, 600, 3855, 3240};
+constexpr Placement kLabel1Place{120, 3840, 4170, 195};
+constexpr Placement kBtOkPlace{1920, 4080, 735, 375};
+// The recent list drops down as far as the directory list reaches.
+constexpr float kLstRDroppedHeight = 3600;
+
+constexpr FontSpec kWindowFont{L"MS Sans Serif", 8.25F, false};
+constexpr FontSpec kOkFont{L"MS Sans Serif", 9.75F, false};
+
+constexpr COLORREF kLabel2Color = RGB(0, 0, 128);
+constexpr COLORREF kLabel1Color = RGB(128, 0, 0);
+constexpr COLORREF kLstRColor = RGB(255, 255, 192);
+constexpr COLORREF kLDirsColor = RGB(192, 255, 192);
+
+constexpr UINT_PTR kKeyHookId = 1;
+
+[[noreturn]] void Refused(const char* call) {
+  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
+}
+
+// Shift 1, Ctrl 2, Alt 4, added up, as the key-down handlers take them.
+std::int16_t ShiftState() {
+  std::int16_t shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= core::kShiftMask;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= core::kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= core::kAltMask;
+  return shift;
+}
+
+void Place(HWND control, const Placement& p, Dpi dpi, float height) {
+  MoveWindow(control, dpi.TwipsToDevice(p.left), dpi.TwipsToDevice(p.top),
+             dpi.TwipsToDevice(p.width), dpi.TwipsToDevice(height), TRUE);
+}
+
+}  // namespace
+
+ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
+                             const std::u16string& startFolder)
+    : dirs_(fileSystem),
+      recentsBackground_(CreateSolidBrush(kLstRColor)),
+      dirsBackground_(CreateSolidBrush(kLDirsColor)) {
+  const HMENU menu = CreateMenu();
+  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info")) Refused("AppendMenuW");
+  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, L"Visió total carpeta",
+         WindowPlace{}, nullptr, menu);
+
+  // Created in tab order: the directory list first, so the focus starts there.
+  dirs_.Attach(AddControl(WC_LISTBOXW, L"",
+                          WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWFIXED |
+                              LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                          kLDirs));
+  AddControl(WC_BUTTONW, L"ok", WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
+  AddControl(WC_STATICW, L"Tria la carpeta de la qual vols obtenir l'arbre",
+             SS_CENTER | SS_NOPREFIX, kLabel1);
+  recents_.Attach(AddControl(WC_COMBOBOXW, L"",
+                             WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL,
+                             kLstR));
+  AddControl(WC_STATICW, L"Recents:", SS_LEFT | SS_NOPREFIX, kLabel2);
+
+  // The keys of both lists reach the handlers before the controls' own handling.
+  SetWindowSubclass(dirs_.Handle(), &ChooserWindow::KeyHook, kKeyHookId,
+                    reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(recents_.Edit(), &ChooserWindow::KeyHook, kKeyHookId,
+                    reinterpret_cast<DWORD_PTR>(this));
+
+  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  dpi_ = Dpi::Of(Handle());
+  Layout();
+
+  static_cast<void>(dirs_.SetPath(startFolder));
+}
+
+HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id) {
+  const HWND control = CreateWindowExW(
+      0, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, Handle(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  if (control == nullptr) Refused("CreateWindowExW");
+  return control;
+}
+
+void ChooserWindow::Layout() {
+  const Dpi dpi = dpi_;
+  font_ = CreateClassicFont(kWindowFont, dpi);
+  okFont_ = CreateClassicFont(kOkFont, dpi);
+
+  // The menu bar takes its height above the client area, not out of it.
+  RECT frame{0, 0, dpi.TwipsToDevice(kClientSide), dpi.TwipsToDevice(kClientSide)};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, static_cast<UINT>(dpi.Value()));
+  SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  for (const Id id : {kLDirs, kLabel1, kLstR, kLabel2}) {
+    SendMessageW(GetDlgItem(Handle(), id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+  }
+  const HWND ok = GetDlgItem(Handle(), kBtOk);
+  SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(okFont_.get()), TRUE);
+
+  Place(GetDlgItem(Handle(), kLabel2), kLabel2Place, dpi, kLabel2Place.height);
+  Place(GetDlgItem(Handle(), kLabel1), kLabel1Place, dpi, kLabel1Place.height);
+  Place(ok, kBtOkPlace, dpi, kBtOkPlace.height);
+  Place(dirs_.Handle(), kLDirsPlace, dpi, kLDirsPlace.height);
+  SendMessageW(dirs_.Handle(), LB_SETITEMHEIGHT, 0, FontPixelHeight(kWindowFont.points, dpi) + 2);
+
+  // A drop-down combo box is as tall as its edit field, which its font sets; the height it is
+  // given is that of the field and the dropped list together.
+  Place(recents_.Handle(), kLstRPlace, dpi, kLstRDroppedHeight);
+}
+
+void ChooserWindow::Attach(core::FPrvSD& form) {
+  form_ = &form;
+  dirs_.SetOnChange([&form] { form.LDirs_Change(); });
+  form.Form_Load();
+}
+
+void ChooserWindow::Show(int showCommand) {
+  ShowWindow(Handle(), showCommand);
+  dirs_.SetFocus();
+}
+
+bool ChooserWindow::TranslateDialogKey(MSG& message) {
+  return Handle() != nullptr && IsDialogMessageW(Handle(), &message);
+}
+
+LRESULT ChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLOREDIT:
+      return OnColor(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+      if (wParam != kLDirs) break;
+      dirs_.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), dirsBackground_.get(), dpi_);
+      return TRUE;
+    case WM_SETCURSOR:
+      if (!BusyCursor::Showing()) break;
+      BusyCursor::Apply();
+      return TRUE;
+    case WM_ACTIVATE:
+      // The focus goes back to the control that had it when the window was left.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        lastFocus_ = GetFocus();
+      } else if (lastFocus_ != nullptr && IsChild(Handle(), lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+      }
+      break;
+    case WM_DPICHANGED: {
+      // Moved to a screen of another scale: the system suggests where the window goes.
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      dpi_ = Dpi(HIWORD(wParam));
+      Layout();
+      return 0;
+    }
+    case WM_CLOSE:
+      // The closing is never cancelled.
+      if (form_ != nullptr) form_->Form_Unload();
+      DestroyWindow(Handle());
+      return 0;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+void ChooserWindow::OnCommand(int id, int code) {
+  if (form_ == nullptr) return;
+  switch (id) {
+    case kBtOk:
+      if (code == BN_CLICKED) {
+        BusyCursor busy;
+        form_->BtOk_Click();
+      }
+      break;
+    case kLDirs:
+      if (code == LBN_DBLCLK) dirs_.OpenHighlighted();
+      break;
+    case kLstR:
+      if (code == CBN_SELCHANGE) recents_.Picked([this] { form_->LstR_Click(); });
+      break;
+    case kOpInfo:
+      form_->OpInfo_Click();
+      break;
+    default:
+      // IDOK and IDCANCEL, which Enter and Esc give through the dialog keys: OK is not the
+      // default button and the window has no cancel.
+      break;
+  }
+}
+
+LRESULT ChooserWindow::OnColor(UINT message, HDC dc, HWND control) {
+  if (message == WM_CTLCOLORSTATIC) {
+    const int id = GetDlgCtrlID(control);
+    SetTextColor(dc, id == kLabel1 ? kLabel1Color : kLabel2Color);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+  }
+  // The directory list, or the recent list's edit field and dropped list.
+  const bool dirs = control == dirs_.Handle();
+  SetBkColor(dc, dirs ? kLDirsColor : kLstRColor);
+  return reinterpret_cast<LRESULT>(dirs ? dirsBackground_.get() : recentsBackground_.get());
+}
+
+LRESULT CALLBACK ChooserWindow::KeyHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR /*id*/, DWORD_PTR self) {
+  auto& chooser = *reinterpret_cast<ChooserWindow*>(self);
+  const bool inDirs = window == chooser.dirs_.Handle();
+  if (message == WM_GETDLGCODE && inDirs && lParam != 0) {
+    // Enter in the directory list is its own key, not the dialog's OK.
+    const MSG* pending = reinterpret_cast<const MSG*>(lParam);
+    if (pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) {
+      return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTALLKEYS;
+    }
+  }
+  if (message == WM_KEYDOWN && chooser.form_ != nullptr) {
+    const auto keyCode = static_cast<std::int16_t>(wParam);
+    if (inDirs) {
+      BusyCursor busy;
+      chooser.form_->LDirs_KeyDown(keyCode, ShiftState());
+    } else {
+      chooser.form_->LstR_KeyDown(keyCode, ShiftState());
+    }
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &ChooserWindow::KeyHook, kKeyHookId);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace tavelin::win32

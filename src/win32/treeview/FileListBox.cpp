@@ -1,0 +1,179 @@
+#include "win32/treeview/FileListBox.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <system_error>
+
+#include "win32/common/Handles.h"
+#include "win32/common/Utf16.h"
+
+namespace tavelin::win32 {
+
+namespace {
+
+constexpr float kTextIndent = 2;
+constexpr UINT_PTR kSubclassId = 1;
+
+bool IsPress(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_XBUTTONDOWN:
+    case WM_XBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, float top,
+                         float width, float height, PressHandler pressed)
+    // A one-pixel border: a list of one entry, 13.8 pixels high, leaves its 12-pixel row whole.
+    : list_(CreateWindowExW(0, WC_LISTBOXW, L"",
+                            WS_CHILD | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NODATA |
+                                LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                            0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr)),
+      dpi_(dpi),
+      font_(font),
+      left_(left),
+      top_(top),
+      width_(width),
+      height_(height),
+      pressed_(std::move(pressed)) {
+  if (list_ == nullptr)
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                            "CreateWindowExW LISTBOX");
+  SetWindowSubclass(list_, &FileListBox::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  Rescale(dpi_, font_);
+}
+
+void FileListBox::Rescale(Dpi dpi, HFONT font) {
+  dpi_ = dpi;
+  font_ = font;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_.ToDevice(kRowHeight));
+  Place();
+}
+
+FileListBox::~FileListBox() {
+  if (list_ != nullptr) DestroyWindow(list_);
+}
+
+LRESULT CALLBACK FileListBox::Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR self) {
+  auto* list = reinterpret_cast<FileListBox*>(self);
+  if (IsPress(message) && list->pressed_) {
+    list->pressed_();
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(window, &FileListBox::Subclass, kSubclassId);
+    list->list_ = nullptr;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void FileListBox::DrawItem(const DRAWITEMSTRUCT& item) const {
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  if (item.itemID < names_.Count()) {
+    const std::wstring text = ToWide(names_.At(item.itemID));
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    const SelectedObject font(item.hDC, font_);
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    RECT textArea = item.rcItem;
+    textArea.left += dpi_.ToDevice(kTextIndent);
+    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &textArea,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  }
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+std::u16string FileListBox::List(int index) const {
+  if (index < 0 || index >= ListCount()) return {};
+  return std::u16string(names_.At(static_cast<std::size_t>(index)));
+}
+
+void FileListBox::Recount(int selected) {
+  SendMessageW(list_, LB_SETCOUNT, names_.Count(), 0);
+  SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+void FileListBox::AddItem(const std::u16string& item) {
+  const int selected = ListIndex();
+  names_.Add(item);
+  Recount(selected);
+}
+
+void FileListBox::AddItems(core::PackedNames&& items) {
+  const int selected = ListIndex();
+  if (names_.Empty()) {
+    names_ = std::move(items);
+  } else {
+    for (std::size_t i = 0; i < items.Count(); ++i)
+      names_.Add(items.At(i));
+  }
+  Recount(selected);
+}
+
+void FileListBox::RemoveItem(int index) {
+  if (index < 0 || index >= ListCount()) throw std::out_of_range("no such list entry");
+  const int selected = ListIndex();
+  names_.Remove(static_cast<std::size_t>(index));
+  Recount(selected == index ? -1 : selected > index ? selected - 1 : selected);
+}
+
+void FileListBox::Clear() {
+  names_ = core::PackedNames();
+  Recount(-1);
+}
+
+int FileListBox::ListIndex() const {
+  return static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+}
+
+void FileListBox::SetListIndex(int index) {
+  if (index != -1 && (index < 0 || index >= ListCount()))
+    throw std::out_of_range("no such list entry");
+  SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+bool FileListBox::Visible() const {
+  // The list's own flag: the window may be hidden or not yet shown.
+  return (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void FileListBox::SetVisible(bool visible) {
+  ShowWindow(list_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void FileListBox::SetLeft(float left) {
+  left_ = left;
+  Place();
+}
+
+void FileListBox::SetTop(float top) {
+  top_ = top;
+  Place();
+}
+
+void FileListBox::SetHeight(float height) {
+  height_ = height;
+  Place();
+}
+
+void FileListBox::Place() {
+  // The size is rounded on its own, not taken between rounded edges: a list of two rows stands
+  // 28 pixels high wherever its top falls.
+  SetWindowPos(list_, nullptr, dpi_.ToDevice(left_), dpi_.ToDevice(top_), dpi_.ToDevice(width_),
+               dpi_.ToDevice(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace tavelin::win32

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "core/views/ListControl.h"
+#include "core/views/PackedNames.h"
+#include "win32/common/Dpi.h"
+
+namespace tavelin::win32 {
+
+// One file list of the tree window: an owner-data LISTBOX whose rows are drawn from the names
+// it keeps, so that 100,000 files reach it in one LB_SETCOUNT. It keeps the geometry it is given,
+// in 96-DPI pixels, and reads back exactly that; the control stands at the nearest device pixels.
+class FileListBox : public core::FileList {
+ public:
+  // Any mouse button went down on the list, before the list's own handling of the press.
+  using PressHandler = std::function<void()>;
+  // The walk gives a list 13.8 pixels a row, its border included: rows of 12 pixels let a list
+  // of one entry show it without a scroll bar.
+  static constexpr float kRowHeight = 12;
+
+  FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, float top, float width,
+              float height, PressHandler pressed);
+  ~FileListBox() override;
+  FileListBox(const FileListBox&) = delete;
+  FileListBox& operator=(const FileListBox&) = delete;
+
+  HWND Handle() const { return list_; }
+  // The window moved to a screen of another DPI: the list stands and draws at it.
+  void Rescale(Dpi dpi, HFONT font);
+  // Draws one row; the parent hands its WM_DRAWITEM for this list here.
+  void DrawItem(const DRAWITEMSTRUCT& item) const;
+
+  int ListCount() const override { return static_cast<int>(names_.Count()); }
+  std::u16string List(int index) const override;
+  void AddItem(const std::u16string& item) override;
+  void AddItems(core::PackedNames&& items) override;
+  // Throws std::out_of_range for an index that names no item.
+  void RemoveItem(int index) override;
+  void Clear() override;
+  int ListIndex() const override;
+  // -1 leaves no entry selected; any other index that names no item throws std::out_of_range.
+  void SetListIndex(int index) override;
+
+  bool Visible() const override;
+  void SetVisible(bool visible) override;
+  float Left() const override { return left_; }
+  void SetLeft(float left) override;
+  float Top() const override { return top_; }
+  void SetTop(float top) override;
+  float Width() const override { return width_; }
+  float Height() const override { return height_; }
+  void SetHeight(float height) override;
+
+ private:
+  static LRESULT CALLBACK Subclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR self);
+  // Tells the control how many rows there are, keeping the selected one.
+  void Recount(int selected);
+  void Place();
+
+  HWND list_;
+  Dpi dpi_;
+  HFONT font_;
+  core::PackedNames names_;
+  float left_;
+  float top_;
+  float width_;
+  float height_;
+  PressHandler pressed_;
+};
+
+}  // namespace tavelin::win32

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+
+#include "win32/common/Dpi.h"
+#include "win32/common/Handles.h"
+#include "win32/common/Window.h"
+
+namespace tavelin::win32 {
+
+// The scroll companion FScroll as the user sees it: a narrow window without title bar or close
+// button, filled by the vertical bar ScrllFrm, which reaches beyond it on the right and below so
+// that only its track shows. Created hidden, the bar's value at 0.
+class ScrollCompanion : public Window {
+ public:
+  static constexpr int kArrowStep = 100;
+  static constexpr int kPageStep = 1000;
+
+  // `changed` runs when the bar's value has changed: after an arrow or track click, a key, or
+  // the release of a dragged thumb; never while the thumb is dragged.
+  explicit ScrollCompanion(std::function<void()> changed);
+
+  Dpi WindowDpi() const { return dpi_; }
+  HWND ScrllFrm() const { return bar_; }
+
+  int Min() const;
+  int Max() const;
+  int Value() const;
+  // Sets one end of the range, keeping the other; the value is kept within the range.
+  void SetMin(int min);
+  void SetMax(int max);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  // Sizes the window and the bar at the window's DPI.
+  void Place(const RECT& outer);
+  SCROLLINFO Info(UINT mask) const;
+  void SetRange(int min, int max);
+  // The value the scroll request of WM_VSCROLL's `position` asks for, or the current one when it
+  // asks for none.
+  int Requested(WPARAM position) const;
+
+  std::function<void()> changed_;
+  Dpi dpi_;
+  UniqueBrush background_;
+  HWND bar_ = nullptr;
+};
+
+}  // namespace tavelin::win32

@@ -1,0 +1,267 @@
+#include "win32/treeview/TreeWindow.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "core/views/Color.h"
+#include "pictures/BlocDeNotes.xpm"
+#include "pictures/Executa.xpm"
+#include "pictures/MiraCarpeta.xpm"
+#include "pictures/Paint.xpm"
+#include "pictures/TavelinIcon.xpm"
+#include "pictures/WordPad.xpm"
+#include "win32/common/BusyCursor.h"
+#include "win32/common/Fonts.h"
+#include "win32/common/Xpm.h"
+
+namespace tavelin::win32 {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"TavelinFKvel";
+constexpr float kLoadWidth = 304;
+constexpr float kLoadHeight = 202;
+constexpr COLORREF kForeColor = core::Rgb(0, 0, 128);
+constexpr COLORREF kFillColor = core::Rgb(255, 255, 128);
+
+constexpr float kStripWidth = 305;
+constexpr COLORREF kStripColor = core::Rgb(192, 192, 255);
+constexpr float kButtonSize = 16;
+constexpr float kButtonTop = 4;
+constexpr std::array<float, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
+constexpr std::array<const wchar_t*, TreeWindow::kButtonCount> kButtonTips = {
+    L"Bloc de Notes", L"WordPad", L"Executa", L"Paint", L"Mira carpeta"};
+constexpr std::array<std::span<const char* const>, TreeWindow::kButtonCount> kButtonPictures = {
+    kBlocDeNotesPicture, kWordPadPicture, kExecutaPicture, kPaintPicture, kMiraCarpetaPicture};
+
+constexpr float kListLeft = 152;
+constexpr float kFirstListLeft = 144;
+constexpr float kListTop = 48;
+constexpr float kListWidth = 137;
+constexpr float kListHeight = 15;
+
+// Control identifiers: the lists from 100, the strip 200, the buttons from 300.
+constexpr int kFirstListId = 100;
+constexpr int kStripId = 200;
+constexpr int kFirstButtonId = 300;
+constexpr UINT_PTR kStripSubclassId = 1;
+
+HMENU ControlId(int id) {
+  return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+// The strip holds the buttons; what they tell it goes on to the window.
+LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+      return SendMessageW(GetParent(window), message, wParam, lParam);
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(window, &ForwardToParent, kStripSubclassId);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
+  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+         L"CARPETA", {});
+  dpi_ = Dpi::Of(Handle());
+  RECT outer{0, 0, dpi_.ToDevice(kLoadWidth), dpi_.ToDevice(kLoadHeight)};
+  AdjustWindowRectExForDpi(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0, static_cast<UINT>(dpi_.Value()));
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  nameFont_ = CreateClassicFont(kTreeNameFont, dpi_);
+  listFont_ = CreateClassicFont(kFileListFont, dpi_);
+  stripBrush_.reset(CreateSolidBrush(kStripColor));
+
+  surface_ = std::make_unique<MemorySurface>(
+      dpi_, MemorySurface::Style{GetSysColor(COLOR_BTNFACE), kForeColor, kFillColor},
+      nameFont_.get(), [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  surface_->Reserve(client.right, client.bottom);
+
+  // Created in tab order: the lists, then the strip with its buttons.
+  CreateLists();
+  CreateStrip();
+}
+
+TreeWindow::~TreeWindow() {
+  // The controls go before the objects that draw them.
+  if (Handle() != nullptr) DestroyWindow(Handle());
+}
+
+void TreeWindow::CreateLists() {
+  lists_.reserve(core::kFileListCount);
+  for (int i = 0; i < core::kFileListCount; ++i) {
+    lists_.push_back(std::make_unique<FileListBox>(
+        Handle(), kFirstListId + i, dpi_, listFont_.get(), i == 0 ? kFirstListLeft : kListLeft,
+        kListTop, kListWidth, kListHeight, [this, i] {
+          if (events_.listPressed) events_.listPressed(i);
+        }));
+  }
+}
+
+void TreeWindow::CreateStrip() {
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Tab moves on into the buttons inside it.
+  strip_ = CreateWindowExW(WS_EX_CONTROLPARENT, WC_STATICW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                           Handle(), ControlId(kStripId), instance, nullptr);
+  SetWindowSubclass(strip_, &ForwardToParent, kStripSubclassId, 0);
+
+  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(),
+                          nullptr, instance, nullptr);
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
+    // The window text is the accessible name; with BS_ICON it is not drawn.
+    const HWND button = CreateWindowExW(
+        0, WC_BUTTONW, kButtonTips[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
+        0, 0, 0, 0, strip_, ControlId(kFirstButtonId + static_cast<int>(i)), instance, nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = const_cast<wchar_t*>(kButtonTips[i]);
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    buttons_[i] = button;
+  }
+  PlaceStrip();
+}
+
+void TreeWindow::PlaceStrip() {
+  constexpr UINT kJustPlace = SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(strip_, nullptr, 0, 0, dpi_.ToDevice(kStripWidth),
+               dpi_.ToDevice(TreeWindow::kStripHeight), kJustPlace);
+  // Whole multiples of the picture's pixels keep the pixel art sharp.
+  const int factor = std::max(1, dpi_.Value() / kBaseDpi);
+  const int top = dpi_.ToDevice(kButtonTop);
+  const int bottom = dpi_.ToDevice(kButtonTop + kButtonSize);
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
+    const int left = dpi_.ToDevice(kButtonLefts[i]);
+    SetWindowPos(buttons_[i], nullptr, left, top,
+                 dpi_.ToDevice(kButtonLefts[i] + kButtonSize) - left, bottom - top, kJustPlace);
+    UniqueIcon picture = IconOf(ReadXpm(kButtonPictures[i]), factor);
+    SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
+    // The button no longer shows the one it had.
+    pictures_[i] = std::move(picture);
+  }
+}
+
+void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+  dpi_ = Dpi(dpi);
+  UniqueFont nameFont = CreateClassicFont(kTreeNameFont, dpi_);
+  UniqueFont listFont = CreateClassicFont(kFileListFont, dpi_);
+  surface_->Rescale(dpi_, nameFont.get());
+  for (const auto& list : lists_)
+    list->Rescale(dpi_, listFont.get());
+  // The old fonts go once nothing uses them any more.
+  nameFont_ = std::move(nameFont);
+  listFont_ = std::move(listFont);
+  PlaceStrip();
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void TreeWindow::Paint() {
+  PAINTSTRUCT paint{};
+  const HDC dc = BeginPaint(Handle(), &paint);
+  const RECT& area = paint.rcPaint;
+  const SIZE size = surface_->Size();
+  BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, surface_->Dc(),
+         area.left, area.top, SRCCOPY);
+  // Beyond the drawing, should the window be larger still, the background.
+  const RECT right{std::max(area.left, size.cx), area.top, area.right, area.bottom};
+  const RECT below{area.left, std::max(area.top, size.cy), area.right, area.bottom};
+  if (right.left < right.right) FillRect(dc, &right, GetSysColorBrush(COLOR_BTNFACE));
+  if (below.top < below.bottom) FillRect(dc, &below, GetSysColorBrush(COLOR_BTNFACE));
+  EndPaint(Handle(), &paint);
+}
+
+LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_MEASUREITEM: {
+      // Sent while each list is created, before it is one of the pool.
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      item.itemHeight = static_cast<UINT>(dpi_.ToDevice(FileListBox::kRowHeight));
+      return TRUE;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      const int index = static_cast<int>(item.CtlID) - kFirstListId;
+      if (index < 0 || index >= static_cast<int>(lists_.size())) break;
+      lists_[static_cast<std::size_t>(index)]->DrawItem(item);
+      return TRUE;
+    }
+    case WM_COMMAND: {
+      const int id = LOWORD(wParam);
+      const int code = HIWORD(wParam);
+      if (code == LBN_DBLCLK && id >= kFirstListId && id < kFirstListId + core::kFileListCount) {
+        if (events_.listDoubleClicked) events_.listDoubleClicked(id - kFirstListId);
+        return 0;
+      }
+      if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + kButtonCount) {
+        if (events_.buttonClicked) events_.buttonClicked(id - kFirstButtonId);
+        return 0;
+      }
+      break;
+    }
+    case WM_CTLCOLORSTATIC:
+      if (reinterpret_cast<HWND>(lParam) == strip_) {
+        SetBkColor(reinterpret_cast<HDC>(wParam), kStripColor);
+        return reinterpret_cast<LRESULT>(stripBrush_.get());
+      }
+      break;
+    case WM_ERASEBKGND:
+      // WM_PAINT covers every pixel.
+      return TRUE;
+    case WM_PAINT:
+      if (!surface_) break;
+      Paint();
+      return 0;
+    case WM_SIZE:
+      // The first sizes come while the window is created, before it has a drawing.
+      if (surface_) surface_->Reserve(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
+    case WM_GETMINMAXINFO: {
+      // The display pass may make the window taller than the screen, which the system would
+      // otherwise cut back to the screen: the bottom of the tree would be lost for good.
+      auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+      limits.ptMaxTrackSize = {SHRT_MAX, SHRT_MAX};
+      return 0;
+    }
+    case WM_SETCURSOR:
+      if (BusyCursor::Showing()) {
+        BusyCursor::Apply();
+        return TRUE;
+      }
+      break;
+    case WM_CLOSE:
+      if (events_.closing) {
+        events_.closing();
+        return 0;
+      }
+      break;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace tavelin::win32

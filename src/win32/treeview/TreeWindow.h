@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "core/views/TreeWindowView.h"
+#include "win32/common/Handles.h"
+#include "win32/common/Window.h"
+#include "win32/treeview/FileListBox.h"
+#include "win32/treeview/MemorySurface.h"
+
+namespace tavelin::win32 {
+
+// The tree window FKvel as the user sees it: the drawing, the button strip PBts with its five
+// picture buttons Bt, and the pool of file lists Lst. Created hidden, in its load state. Its
+// events go out to the handlers it is given, with the index of the control concerned.
+class TreeWindow : public Window {
+ public:
+  static constexpr int kButtonCount = 5;
+  // The strip's height in 96-DPI pixels: nothing resizes it.
+  static constexpr float kStripHeight = 25;
+
+  struct Events {
+    // Any mouse button went down on a file list, on an entry or below the last one.
+    std::function<void(int)> listPressed;
+    std::function<void(int)> listDoubleClicked;
+    std::function<void(int)> buttonClicked;
+    // The user asked to close the window; the handler decides what becomes of it.
+    std::function<void()> closing;
+  };
+
+  explicit TreeWindow(Events events);
+  ~TreeWindow() override;
+
+  Dpi WindowDpi() const { return dpi_; }
+  MemorySurface& Surface() { return *surface_; }
+  // Throws std::out_of_range for an index outside 0 to 50.
+  FileListBox& Lst(int index) { return *lists_.at(static_cast<std::size_t>(index)); }
+  HWND PBts() const { return strip_; }
+  // Throws std::out_of_range for an index outside 0 to 4.
+  HWND Bt(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
+  HWND ToolTips() const { return tips_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateLists();
+  void CreateStrip();
+  // Places the strip and its buttons, with pictures, at the window's DPI.
+  void PlaceStrip();
+  void OnDpiChanged(int dpi, const RECT& suggested);
+  void Paint();
+
+  Events events_;
+  Dpi dpi_;
+  UniqueIcon icon_;
+  UniqueFont nameFont_;
+  UniqueFont listFont_;
+  UniqueBrush stripBrush_;
+  std::unique_ptr<MemorySurface> surface_;
+  std::vector<std::unique_ptr<FileListBox>> lists_;
+  HWND strip_ = nullptr;
+  std::array<HWND, kButtonCount> buttons_{};
+  std::array<UniqueIcon, kButtonCount> pictures_;
+  HWND tips_ = nullptr;
+};
+
+}  // namespace tavelin::win32

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "TreeRig.h"
+#include "platform/windows/TestFolders.h"
+
+namespace tavelin::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+using platform::testing::Exists;
+using platform::testing::MakeFolder;
+using platform::testing::ScopedWorkingDirectory;
+using platform::testing::TempFolder;
+using platform::testing::Utf16;
+using platform::testing::WriteBytes;
+using testing::TreeRig;
+
+constexpr wchar_t kWordPadFolder[] = L"C:\\Archivos de programa\\Windows NT\\Accesorios";
+
+// The stand-in program, built beside this test executable.
+std::wstring ProbeProgram() {
+  std::wstring self(32768, L'\0');
+  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+  return self.substr(0, self.rfind(L'\\') + 1) + L"start_probe.exe";
+}
+
+void InstallProbe(const std::wstring& as) {
+  ASSERT_TRUE(CopyFileW(ProbeProgram().c_str(), as.c_str(), FALSE)) << GetLastError();
+}
+
+// The command line the stand-in installed at `program` was started with, once it has written it
+// down; empty when it was not started within a few seconds. The record is removed.
+std::wstring CommandLineOf(const std::wstring& program) {
+  const std::wstring proof = program + L".started";
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (!Exists(proof)) {
+    if (std::chrono::steady_clock::now() > deadline) return {};
+    std::this_thread::sleep_for(20ms);
+  }
+  const std::string bytes = platform::testing::ReadBytes(proof);
+  DeleteFileW(proof.c_str());
+  const std::wstring record(reinterpret_cast<const wchar_t*>(bytes.data()),
+                            bytes.size() / sizeof(wchar_t));
+  const std::wstring key = L"command line: ";
+  const std::size_t start = record.find(key) + key.size();
+  return record.substr(start, record.find(L'\n', start) - start);
+}
+
+// The fixed WordPad path made for the test and taken away after it.
+class WordPadStandIn {
+ public:
+  WordPadStandIn() {
+    std::wstring folder;
+    for (const wchar_t* part : {L"C:\\Archivos de programa", L"\\Windows NT", L"\\Accesorios"}) {
+      folder += part;
+      if (CreateDirectoryW(folder.c_str(), nullptr)) made_.insert(made_.begin(), folder);
+    }
+    InstallProbe(Program());
+  }
+  ~WordPadStandIn() {
+    DeleteFileW(Program().c_str());
+    for (const std::wstring& folder : made_)
+      RemoveDirectoryW(folder.c_str());
+  }
+  static std::wstring Program() { return std::wstring(kWordPadFolder) + L"\\wordpad.exe"; }
+
+ private:
+  std::vector<std::wstring> made_;
+};
+
+// Wine, given an unquoted program path with blanks and no application name, finds the program
+// and hands it a command line with that path quoted; Windows hands on the line as it was given.
+bool UnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+class ActionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeFolder(root_);
+    WriteBytes(root_ + L"\\" + kNote, "text\r\n");
+    InstallProbe(root_ + L"\\prova.exe");
+    for (const wchar_t* program : {L"Notepad.exe", L"mspaint.exe", L"marbek.exe"})
+      InstallProbe(temp_ / program);
+    rig_.ukvel.ShowTree(Utf16(root_));
+    testing::PumpMessages();
+  }
+
+  // A left press on the entry named `name` of Lst(1), as the user makes it.
+  void PressEntry(const std::u16string& name, UINT down = WM_LBUTTONDOWN) {
+    FileListBox& list = rig_.Window().Lst(1);
+    int index = 0;
+    while (index < list.ListCount() && list.List(index) != name)
+      ++index;
+    ASSERT_LT(index, list.ListCount());
+    RECT row{};
+    SendMessageW(list.Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+    SendMessageW(list.Handle(), down, MK_LBUTTON, at);
+    SendMessageW(list.Handle(), WM_LBUTTONUP, 0, at);
+  }
+
+  void Click(int button) { SendMessageW(rig_.Window().Bt(button), BM_CLICK, 0, 0); }
+
+  static constexpr wchar_t kNote[] = L"nota amb blancs.txt";
+  const TempFolder temp_;
+  // Programs named without a folder are looked for in the working directory before the system's
+  // folders, so the stand-ins put there take the place of the real programs.
+  const ScopedWorkingDirectory inside_{temp_.path()};
+  const std::wstring root_ = temp_ / L"Arrel amb blancs";
+  TreeRig rig_;
+};
+
+TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
+  const WordPadStandIn standIn;
+  struct Case {
+    int button;
+    std::u16string entry;
+    std::wstring program;
+    std::wstring commandLine;
+  };
+  const std::wstring note = root_ + L"\\" + kNote;
+  const std::wstring wordPad =
+      UnderWine() ? L'"' + WordPadStandIn::Program() + L'"' : WordPadStandIn::Program();
+  const Case cases[] = {
+      {0, Utf16(kNote), temp_ / L"Notepad.exe", L"Notepad.exe " + note},
+      {1, Utf16(kNote), WordPadStandIn::Program(), wordPad + L" " + note},
+      {2, u"prova.exe", root_ + L"\\prova.exe", root_ + L"\\prova.exe"},
+      {3, Utf16(kNote), temp_ / L"mspaint.exe", L"mspaint.exe " + note},
+      {4, Utf16(kNote), temp_ / L"marbek.exe", L"marbek.exe " + root_ + L"\\"},
+  };
+  for (const Case& c : cases) {
+    PressEntry(c.entry);
+    ASSERT_EQ(rig_.fkvel.ActiveList, 1);
+    Click(c.button);
+    EXPECT_EQ(CommandLineOf(c.program), c.commandLine) << c.button;
+  }
+
+  // A double click opens the entry in Notepad.
+  PressEntry(Utf16(kNote));
+  PressEntry(Utf16(kNote), WM_LBUTTONDBLCLK);
+  EXPECT_EQ(CommandLineOf(temp_ / L"Notepad.exe"), L"Notepad.exe " + note);
+}
+
+TEST_F(ActionsTest, ANoteRunAsAProgramRaisesTheMessageOverTheTreeWindow) {
+  PressEntry(Utf16(kNote));
+  auto box = testing::CloseNextMessageBox();
+  Click(2);
+  const testing::MessageBoxSeen seen = box.get();
+  EXPECT_EQ(seen.text, L"No és un executable");
+  EXPECT_EQ(seen.owner, rig_.Window().Handle());
+  EXPECT_FALSE(Exists(root_ + L"\\prova.exe.started"));
+}
+
+TEST_F(ActionsTest, TheFiftyFirstFolderRaisesTheLimitMessage) {
+  const std::wstring many = temp_ / L"Moltes";
+  MakeFolder(many);
+  for (int i = 0; i < 51; ++i)
+    MakeFolder(many + L"\\" + std::to_wstring(i));
+  auto box = testing::CloseNextMessageBox();
+  rig_.ukvel.ShowTree(Utf16(many));
+  const testing::MessageBoxSeen seen = box.get();
+  EXPECT_EQ(seen.text, L"Màxim  50 subcarpetes");
+  EXPECT_EQ(seen.owner, rig_.Window().Handle());
+  EXPECT_EQ(rig_.layout.FolderCount, 51);
+}
+
+}  // namespace
+}  // namespace tavelin::win32

@@ -1,0 +1,342 @@
+#include "TreeRig.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "platform/windows/TestFolders.h"
+
+namespace tavelin::win32 {
+namespace {
+
+using platform::testing::MakeFolder;
+using platform::testing::TempFolder;
+using platform::testing::Utf16;
+using platform::testing::WriteBytes;
+using testing::ChildRect;
+using testing::ClientSize;
+using testing::TreeRig;
+
+constexpr COLORREF kGrey = RGB(192, 192, 192);
+constexpr COLORREF kFill = RGB(255, 255, 128);
+constexpr COLORREF kNavy = RGB(0, 0, 128);
+
+RECT Rect(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[256];
+  return {text, static_cast<std::size_t>(GetWindowTextW(window, text, 256))};
+}
+
+std::vector<std::u16string> EntriesOf(core::FileList& list) {
+  std::vector<std::u16string> entries;
+  for (int i = 0; i < list.ListCount(); ++i)
+    entries.push_back(list.List(i));
+  return entries;
+}
+
+// The extent of the pixels of `colour` within `area` of a device context.
+RECT ExtentOf(HDC dc, COLORREF colour, const RECT& area) {
+  RECT extent{};
+  for (int y = area.top; y < area.bottom; ++y) {
+    for (int x = area.left; x < area.right; ++x) {
+      if (GetPixel(dc, x, y) != colour) continue;
+      const RECT pixel{x, y, x + 1, y + 1};
+      UnionRect(&extent, &extent, &pixel);
+    }
+  }
+  return extent;
+}
+
+class TreeWindowTest : public ::testing::Test {
+ protected:
+  TreeRig rig_;
+};
+
+TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithTabThroughListsThenButtons) {
+  rig_.fkvel.Window();
+  TreeWindow& window = rig_.Window();
+  const HWND handle = window.Handle();
+  EXPECT_FALSE(IsWindowVisible(handle));
+  EXPECT_EQ(TextOf(handle), L"CARPETA");
+  EXPECT_EQ(ClientSize(handle).cx, 304);
+  EXPECT_EQ(ClientSize(handle).cy, 202);
+  EXPECT_EQ(rig_.window.ScaleWidth(), 304);
+  EXPECT_EQ(rig_.window.ScaleHeight(), 202);
+
+  EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 305, 25));
+  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
+  const wchar_t* tips[] = {L"Bloc de Notes", L"WordPad", L"Executa", L"Paint", L"Mira carpeta"};
+  for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
+    const HWND button = window.Bt(i);
+    EXPECT_EQ(GetParent(button), window.PBts());
+    EXPECT_EQ(ChildRect(button), Rect(24 + 24 * i, 4, 16, 16)) << i;
+    // The window text, not drawn beside the picture, is the name the standard accessible
+    // object of a button gives.
+    EXPECT_EQ(TextOf(button), tips[i]);
+    wchar_t tip[64] = L"";
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = handle;
+    tool.uId = reinterpret_cast<UINT_PTR>(button);
+    tool.lpszText = tip;
+    SendMessageW(window.ToolTips(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(tip, tips[i]);
+  }
+
+  std::vector<HWND> order;
+  for (int i = 0; i < core::kFileListCount; ++i) {
+    EXPECT_EQ(ChildRect(window.Lst(i).Handle()), Rect(i == 0 ? 144 : 152, 48, 137, 15)) << i;
+    EXPECT_FALSE(window.Lst(i).Visible());
+    window.Lst(i).SetVisible(true);
+    order.push_back(window.Lst(i).Handle());
+  }
+  for (int i = 0; i < TreeWindow::kButtonCount; ++i)
+    order.push_back(window.Bt(i));
+  for (std::size_t i = 0; i + 1 < order.size(); ++i)
+    EXPECT_EQ(GetNextDlgTabItem(window.Handle(), order[i], FALSE), order[i + 1]) << i;
+  EXPECT_EQ(GetNextDlgTabItem(window.Handle(), order.back(), FALSE), order.front());
+}
+
+TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
+  const TempFolder temp;
+  const std::wstring root = temp / L"Arrel";
+  MakeFolder(root);
+  for (const wchar_t* file : {L"un.txt", L"dos.txt", L"tres.txt"})
+    WriteBytes(root + L'\\' + file, "");
+  MakeFolder(root + L"\\A");
+  MakeFolder(root + L"\\B");
+  WriteBytes(root + L"\\B\\b.txt", "");
+
+  rig_.ukvel.ShowTree(Utf16(root));
+  testing::PumpMessages();
+
+  TreeWindow& window = rig_.Window();
+  const HWND handle = window.Handle();
+  EXPECT_TRUE(IsWindowVisible(handle));
+  EXPECT_EQ(TextOf(handle), root);
+  // The folder lists its entries by name here, "A" before "B".
+  FileListBox& files = window.Lst(1);
+  EXPECT_EQ(EntriesOf(files), (std::vector<std::u16string>{u"dos.txt", u"tres.txt", u"un.txt"}));
+  EXPECT_EQ(ChildRect(files.Handle()), Rect(30, 45, 137, 41));
+  FileListBox& ofB = window.Lst(3);
+  EXPECT_EQ(EntriesOf(ofB), std::vector<std::u16string>{u"b.txt"});
+  EXPECT_EQ(ChildRect(ofB.Handle()), Rect(50, 120, 137, 14));
+  for (int i = 0; i < core::kFileListCount; ++i)
+    EXPECT_EQ(window.Lst(i).Visible(), i == 1 || i == 3) << i;
+  EXPECT_FLOAT_EQ(rig_.layout.NextY, 136.2F);
+  EXPECT_FLOAT_EQ(rig_.layout.MaxRight, 192);
+
+  // (2043 + 200) / 15 = 149.5 pixels of client at the nearest whole pixel; the width stays.
+  EXPECT_EQ(ClientSize(handle).cx, 304);
+  EXPECT_EQ(ClientSize(handle).cy, 150);
+  RECT outer{};
+  GetWindowRect(handle, &outer);
+  // Centred at its first show; the pass then changes only its height and top.
+  EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+  EXPECT_EQ(outer.top,
+            std::lround((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2.0));
+  EXPECT_FALSE(rig_.companion.Loaded());
+
+  // The drawing: the chosen folder's box and name, the connector down to A and A's box.
+  const HDC drawing = window.Surface().Dc();
+  EXPECT_EQ(GetPixel(drawing, 10, 29), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 31, 43), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 12, 31), kFill);
+  EXPECT_EQ(GetPixel(drawing, 30, 42), kFill);
+  EXPECT_EQ(GetPixel(drawing, 32, 31), GetSysColor(COLOR_BTNFACE));
+  // The name from 4 pixels inside the box, within its height; the drawing position behind it.
+  const RECT name = ExtentOf(drawing, kNavy, {0, 0, 304, 80});
+  EXPECT_TRUE(name.left >= 14 && name.left <= 16 && name.top >= 29 && name.bottom < 44);
+  EXPECT_NEAR(window.Surface().CurrentX(), name.right, 2);
+  EXPECT_EQ(GetPixel(drawing, 20, 60), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 28, 95), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 30, 95), kGrey);
+
+  // What the window shows is painted from the drawing; the strip in its own colour.
+  UpdateWindow(handle);
+  const HDC shown = GetDC(handle);
+  EXPECT_EQ(GetPixel(shown, 12, 31), kFill);
+  EXPECT_EQ(GetPixel(shown, 20, 60), kGrey);
+  ReleaseDC(handle, shown);
+  const HDC strip = GetDC(window.PBts());
+  EXPECT_EQ(GetPixel(strip, 200, 10), RGB(192, 192, 255));
+  ReleaseDC(window.PBts(), strip);
+
+  // Clearing leaves nothing of it, to the last pixel of the memory DC.
+  window.Surface().Cls();
+  const SIZE size = window.Surface().Size();
+  EXPECT_EQ(ExtentOf(drawing, kGrey, {0, 0, size.cx, size.cy}), (RECT{0, 0, 0, 0}));
+  EXPECT_EQ(window.Surface().CurrentX(), 0);
+}
+
+TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
+  struct Press {
+    UINT down;
+    UINT up;
+    WPARAM keys;
+    bool selects;
+  };
+  const Press presses[] = {
+      {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
+      {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false},
+      {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON | MK_SHIFT, false},
+      {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON | MK_CONTROL, true},
+  };
+  rig_.fkvel.Show();
+  TreeWindow& window = rig_.Window();
+  for (const int index : {3, 7, 12}) {
+    FileListBox& list = window.Lst(index);
+    for (const char16_t* entry : {u"a.txt", u"b.txt", u"c.txt", u"d.txt"})
+      list.AddItem(entry);
+    list.SetTop(30.0F + 5 * static_cast<float>(index));
+    list.SetHeight(69);
+    list.SetVisible(true);
+  }
+  for (const Press& press : presses) {
+    rig_.fkvel.ActiveList = 0;
+    window.Lst(3).SetListIndex(1);
+    window.Lst(12).SetListIndex(3);
+    window.Lst(7).SetListIndex(-1);
+    const HWND seven = window.Lst(7).Handle();
+    RECT row{};
+    SendMessageW(seven, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
+    SendMessageW(seven, press.down, press.keys, at);
+    SendMessageW(seven, press.up, 0, at);
+
+    EXPECT_EQ(rig_.fkvel.ActiveList, 7) << press.down;
+    EXPECT_EQ(window.Lst(3).ListIndex(), -1) << press.down;
+    EXPECT_EQ(window.Lst(12).ListIndex(), -1) << press.down;
+    EXPECT_EQ(window.Lst(7).ListIndex(), press.selects ? 2 : -1) << press.down;
+  }
+}
+
+TEST_F(TreeWindowTest, MovedToAScreenOf150PercentEveryFigureIsScaled) {
+  rig_.fkvel.Window();
+  TreeWindow& window = rig_.Window();
+  window.Surface().Box(10, 29, 31, 43, kGrey);
+  FileListBox& list = window.Lst(1);
+  list.SetLeft(30);
+  list.SetTop(45);
+  list.SetHeight(41.4F);
+  RECT outer{};
+  GetWindowRect(window.Handle(), &outer);
+  RECT suggested{outer.left, outer.top, outer.left + 480, outer.top + 340};
+  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+
+  EXPECT_EQ(window.WindowDpi().Value(), 144);
+  GetWindowRect(window.Handle(), &outer);
+  EXPECT_EQ(outer, suggested);
+  EXPECT_FLOAT_EQ(rig_.window.Height(), 340 * 10.0F);  // 340 / 1.5 pixels of 15 twips
+  EXPECT_FLOAT_EQ(rig_.window.ScaleWidth(), ClientSize(window.Handle()).cx / 1.5F);
+  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
+  EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 458, 38));
+  EXPECT_EQ(ChildRect(window.Bt(0)), Rect(36, 6, 24, 24));
+  EXPECT_EQ(ChildRect(window.Bt(4)), Rect(180, 6, 24, 24));
+  EXPECT_EQ(ChildRect(list.Handle()), (RECT{45, 68, 251, 130}));
+  EXPECT_FLOAT_EQ(list.Top(), 45);
+  EXPECT_EQ(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, 0, 0), 18);
+
+  // The drawing so far is scaled block for block; what is drawn next is drawn at 150 %.
+  const HDC drawing = window.Surface().Dc();
+  EXPECT_EQ(GetPixel(drawing, 15, 50), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 47, 50), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 18, 48), kFill);
+  window.Surface().Box(100, 100, 110, 110, kGrey);
+  EXPECT_EQ(GetPixel(drawing, 150, 150), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 166, 160), kGrey);
+  EXPECT_EQ(GetPixel(drawing, 167, 160), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GetPixel(drawing, 152, 152), kFill);
+}
+
+TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
+  const TempFolder temp;
+  const std::wstring root = temp / L"Alt";
+  MakeFolder(root);
+  // Sub-folders with six files each: a box and a list of six rows apiece.
+  for (int i = 0; i < 16; ++i) {
+    const std::wstring folder = root + L"\\" + std::to_wstring(100 + i);
+    MakeFolder(folder);
+    for (int file = 0; file < 6; ++file)
+      WriteBytes(folder + L"\\" + std::to_wstring(file) + L".txt", "");
+  }
+
+  rig_.ukvel.ShowTree(Utf16(root));
+  testing::PumpMessages();
+
+  const HWND tree = rig_.Window().Handle();
+  RECT outer{};
+  GetWindowRect(tree, &outer);
+  const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+  const float wanted = rig_.layout.NextY * 15 + rig_.layout.FrameExtraH + 200;
+  ASSERT_GT(wanted / 15, screenHeight);
+  EXPECT_EQ(outer.bottom - outer.top, std::lround(wanted / 15));
+  EXPECT_EQ(outer.top, 0);
+
+  ASSERT_TRUE(rig_.companion.Loaded());
+  const HWND companion = rig_.companion.Window()->Handle();
+  EXPECT_TRUE(IsWindowVisible(companion));
+  EXPECT_EQ((GetWindowLongPtrW(companion, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU)), 0);
+  EXPECT_EQ(ClientSize(companion).cx, 9);
+  EXPECT_EQ(ClientSize(companion).cy, 254);
+  EXPECT_EQ(ChildRect(rig_.companion.Window()->ScrllFrm()), Rect(0, 0, 12, 257));
+  RECT beside{};
+  GetWindowRect(companion, &beside);
+  EXPECT_EQ(beside.left, outer.left - 40);  // 600 twips
+  EXPECT_EQ(beside.top, std::lround((screenHeight * 15 - 3810) / 2.0F / 15));
+  const int half = static_cast<int>(std::nearbyint(screenHeight * 15 / 2.0F));
+  EXPECT_EQ(rig_.companion.Max(), half);
+  EXPECT_EQ(rig_.companion.Min(), -half);
+
+  // The bar moves the tree window once a request ends, from a click or a key while it has the
+  // focus; dragging the thumb moves nothing.
+  struct Step {
+    WORD request;  // or a key, when `key`
+    bool key;
+    short thumb;
+    int value;
+  };
+  const Step steps[] = {
+      {SB_LINEDOWN, false, 0, 100},
+      {SB_PAGEDOWN, false, 0, 1100},
+      {SB_THUMBTRACK, false, 2000, 1100},
+      {SB_THUMBPOSITION, false, 2000, 2000},
+      {SB_LINEUP, false, 0, 1900},
+      {SB_PAGEUP, false, 0, 900},
+      {SB_TOP, false, 0, -half},
+      {SB_LINEUP, false, 0, -half},
+      {VK_DOWN, true, 0, 100 - half},
+      {VK_NEXT, true, 0, 1100 - half},
+      {VK_END, true, 0, half},
+      {VK_UP, true, 0, half - 100},
+  };
+  const HWND bar = rig_.companion.Window()->ScrllFrm();
+  SetFocus(bar);
+  for (const Step& step : steps) {
+    if (step.key) {
+      SendMessageW(bar, WM_KEYDOWN, step.request, 0);
+    } else {
+      SendMessageW(companion, WM_VSCROLL, MAKEWPARAM(step.request, static_cast<WORD>(step.thumb)),
+                   reinterpret_cast<LPARAM>(bar));
+    }
+    EXPECT_EQ(rig_.companion.Value(), step.value) << step.request;
+    GetWindowRect(tree, &outer);
+    EXPECT_EQ(outer.top, std::lround(step.value / 15.0F)) << step.request;
+  }
+
+  // Closing the tree window closes the companion with it.
+  SendMessageW(tree, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(rig_.window.Loaded());
+  EXPECT_FALSE(rig_.companion.Loaded());
+  EXPECT_FALSE(IsWindow(companion));
+}
+
+}  // namespace
+}  // namespace tavelin::win32
