@@ -119,6 +119,15 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
   FileListBox& ofB = window.Lst(3);
   EXPECT_EQ(EntriesOf(ofB), std::vector<std::u16string>{u"b.txt"});
   EXPECT_EQ(ChildRect(ofB.Handle()), Rect(50, 120, 137, 14));
+  // Every entry shows without a scroll bar: the last row ends within the list's client.
+  for (const FileListBox* list : {&files, &ofB}) {
+    RECT client{};
+    RECT last{};
+    GetClientRect(list->Handle(), &client);
+    SendMessageW(list->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(list->ListCount() - 1),
+                 reinterpret_cast<LPARAM>(&last));
+    EXPECT_LE(last.bottom, client.bottom) << list->ListCount();
+  }
   for (int i = 0; i < core::kFileListCount; ++i)
     EXPECT_EQ(window.Lst(i).Visible(), i == 1 || i == 3) << i;
   EXPECT_FLOAT_EQ(rig_.layout.NextY, 136.2F);
