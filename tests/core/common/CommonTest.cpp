@@ -1,41 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "core/common/UFtx.h"
 
 namespace tavelin::core {
 namespace {
 
-TEST(UFtx, SplitsAtTheLastSeparatorAndCutsTheTail) {
+// The name of a folder as the tree draws it: what follows the last separator, 255 units at most.
+TEST(UFtx, LastPathPartCutsAtTheLastSeparatorAndCutsTheTail) {
   const std::u16string longName(300, u'n');
-  struct Case {
-    std::u16string path;
-    char16_t separator;
-    std::u16string head, tail;
+  const std::tuple<std::u16string, char16_t, std::u16string> cases[] = {
+      {u"C:\\Dir\\Sub", u'\\', u"Sub"},
+      {u"C:\\Dir\\", u'\\', u""},
+      {u"C:\\", u'\\', u""},
+      {u"Sub", u'\\', u"Sub"},
+      {u"C:\\Dir\\\\Sub", u'\\', u"Sub"},
+      {u"", u'\\', u""},
+      {u"C:/Dir/Sub", u'\\', u"C:/Dir/Sub"},
+      {u"/home/anna/Fotos", u'/', u"Fotos"},
+      {u"/", u'/', u""},
+      {u"C:\\" + longName, u'\\', std::u16string(255, u'n')},
+      {longName, u'\\', longName},  // without a separator the whole path, however long
   };
-  const Case cases[] = {
-      {u"C:\\Dir\\Sub", u'\\', u"C:\\Dir", u"Sub"},
-      {u"C:\\Dir\\", u'\\', u"C:\\Dir", u""},
-      {u"C:\\", u'\\', u"C:", u""},
-      {u"Sub", u'\\', u"", u"Sub"},
-      {u"\\Sub", u'\\', u"", u"Sub"},
-      {u"C:\\Dir\\\\Sub", u'\\', u"C:\\Dir\\", u"Sub"},
-      {u"", u'\\', u"", u""},
-      {u"C:/Dir/Sub", u'\\', u"", u"C:/Dir/Sub"},
-      {u"/home/anna/Fotos", u'/', u"/home/anna", u"Fotos"},
-      {u"/", u'/', u"", u""},
-      {u"C:\\" + longName, u'\\', u"C:", std::u16string(255, u'n')},
-      {longName, u'\\', u"", longName},  // without a separator the whole path, however long
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    std::u16string head = u"old head", tail = u"old tail";
-    UFtx::SplitPath(c.path, head, tail, c.separator);
-    EXPECT_EQ(head, c.head);
-    EXPECT_EQ(tail, c.tail);
-    EXPECT_EQ(UFtx::LastPathPart(c.path, c.separator), c.tail);
-  }
+  for (const auto& c : cases)
+    EXPECT_EQ(UFtx::LastPathPart(std::get<0>(c), std::get<1>(c)), std::get<2>(c)) << &c - cases;
   EXPECT_EQ(UFtx::LastPathPart(u"a" + std::u16string(1, platform::kNativeSeparator) + u"b"), u"b");
 }
 

@@ -44,17 +44,6 @@ TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThe
   }
 }
 
-TEST(LoadListFromFile, AMissingOrUnreadableFileLeavesTheListAsItWas) {
-  fakes::FakeFileSystem fs;
-  fakes::FakeList list;
-  list.items = {u"C:\\A"};
-  EXPECT_FALSE(Ctrls::LoadListFromFile(kFile, list, fs));
-  fs.SetFile(kFile, "C:\\B\r\n");
-  fs.FailReadsOf(kFile);
-  EXPECT_THROW(Ctrls::LoadListFromFile(kFile, list, fs), platform::SystemError);
-  EXPECT_EQ(list.items, Items{u"C:\\A"});
-}
-
 // Every item the code page can hold, in list order, each ended by CR LF; read back the same.
 TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
 #ifdef _WIN32

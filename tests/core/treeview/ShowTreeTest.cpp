@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "fakes/FakeTreeView.h"
 
 namespace tavelin::core {
@@ -27,20 +30,17 @@ class ShowTreeTest : public ::testing::Test, protected fakes::FakeTreeView {
 
 TEST_F(ShowTreeTest, SizesTheWindowToTheWorkedExampleAndCentresIt) {
   ukvel.ShowTree(u"C:\\Arrel");
-  EXPECT_EQ(window.loads, 1);
-  EXPECT_EQ(window.shows, 1);
+  EXPECT_EQ(std::tuple(window.loads, window.shows, window.focuses, companion.loaded),
+            std::tuple(1, 1, 0, false));
   EXPECT_EQ(window.caption, u"C:\\Arrel");
-  EXPECT_EQ(layout.FrameExtraH, FakeTreeWindow::kFrameH);
-  EXPECT_EQ(layout.FrameExtraW, FakeTreeWindow::kFrameW);
+  EXPECT_EQ(std::pair(layout.FrameExtraW, layout.FrameExtraH),
+            std::pair(FakeTreeWindow::kFrameW, FakeTreeWindow::kFrameH));
   EXPECT_EQ(window.surface.calls.front().kind, DrawCall::kCls);
   EXPECT_EQ(window.surface.Of(DrawCall::kBox).front().y1, 29);  // below the 25 pixel strip
   EXPECT_FLOAT_EQ(window.height, 2693);
   EXPECT_EQ(window.height, Height());
   EXPECT_EQ(window.width, kLoadWidth);  // 192 × 15 + 120 = 3000 does not exceed it
-  EXPECT_EQ(window.top, (11520 - window.height) / 2);
-  EXPECT_EQ(window.left, 3000);
-  EXPECT_FALSE(companion.loaded);
-  EXPECT_EQ(window.focuses, 0);
+  EXPECT_EQ(std::pair(window.left, window.top), std::pair(3000.f, (11520 - window.height) / 2));
 }
 
 TEST_F(ShowTreeTest, WidensOnlyBeyondTheCurrentWidthAndNeverNarrows) {
@@ -58,22 +58,25 @@ TEST_F(ShowTreeTest, WidensOnlyBeyondTheCurrentWidthAndNeverNarrows) {
   EXPECT_EQ(window.width, kLoadWidth + 1 + 200);
 }
 
+// The old lists keep their entries and folder paths, hidden, and the buttons act on the list
+// pressed last.
 TEST_F(ShowTreeTest, ASecondPassHidesEveryListAndKeepsOldFolderPaths) {
   ukvel.ShowTree(u"C:\\Arrel");
-  ASSERT_TRUE(window.List(3).visible);
+  fkvel.Lst_MouseDown(3);
+  window.List(3).index = 0;
   fs.Add(u"C:\\Sola", {u"s.txt"});
   ukvel.ShowTree(u"C:\\Sola");
-
   EXPECT_EQ(window.loads, 1);
   EXPECT_EQ(window.surface.Of(DrawCall::kCls).size(), 2u);
   EXPECT_EQ(window.caption, u"C:\\Sola");
   EXPECT_EQ(window.List(1).items, std::vector<std::u16string>{u"s.txt"});
   for (int i = 2; i < kFileListCount; ++i)
     EXPECT_FALSE(window.List(i).visible) << i;
-  // The old list keeps its entries and its folder path, hidden.
   EXPECT_EQ(window.List(3).items, std::vector<std::u16string>{u"b.txt"});
-  EXPECT_EQ(layout.FolderPaths[3], u"C:\\Arrel\\B\\");
   EXPECT_EQ(layout.FolderPaths[1], u"C:\\Sola\\");
+  fkvel.Bt_Click(0);
+  ASSERT_EQ(launcher.started.size(), 1u);
+  EXPECT_EQ(launcher.started[0].commandLine, u"Notepad.exe C:\\Arrel\\B\\b.txt");
 }
 
 TEST_F(ShowTreeTest, AWindowAsTallAsTheScreenGoesToTheTopWithTheCompanion) {
@@ -82,12 +85,9 @@ TEST_F(ShowTreeTest, AWindowAsTallAsTheScreenGoesToTheTopWithTheCompanion) {
   screen.height = 290 * 15 + FakeTreeWindow::kFrameH + 200;  // NextY = 29 + 3 × 87 = 290
   ukvel.ShowTree(u"C:\\Alt");
   ASSERT_FLOAT_EQ(layout.NextY, 290);
-  EXPECT_EQ(window.height, screen.height);
-  EXPECT_EQ(window.top, 0);
-  EXPECT_TRUE(companion.loaded);
-  EXPECT_TRUE(companion.visible);
+  EXPECT_EQ(std::pair(window.height, window.top), std::pair(screen.height, 0.f));
+  EXPECT_TRUE(companion.loaded && companion.visible);
   EXPECT_EQ(companion.left, -150);  // 600 twips left of the window, beyond the screen's edge
-  EXPECT_EQ(fscroll.TopAtLoad, 0);
   EXPECT_EQ(companion.top, (screen.height - 3810) / 2);
   EXPECT_EQ(window.focuses, 1);
   // The bar moves the window from where it stood when the companion loaded.

@@ -17,8 +17,6 @@ using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
 using Items = std::vector<std::u16string>;
 
-constexpr Color kGrey = 0xC0C0C0;
-
 // The calls in hundredths of a pixel, to be compared whole.
 auto Drawn(const std::vector<DrawCall>& calls) {
   const auto at = [](float v) { return std::lround(v * 100); };
@@ -48,6 +46,7 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
     fs.AddDotEntries(u"C:\\Arrel\\B");
     fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
   });
+  constexpr Color kGrey = 0xC0C0C0;
   // Each folder: its box, its name, then for each sub-folder two connectors and its drawing.
   EXPECT_EQ(Drawn(tree->window.surface.calls),
             Drawn({{DrawCall::kBox, 10, 29, 31, 43, kGrey},
@@ -60,51 +59,31 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
                    {DrawCall::kLine, 20.5f, 111.4f, 28, 111.4f, kGrey},
                    {DrawCall::kBox, 30, 104.4f, 51, 118.4f, kGrey},
                    {DrawCall::kPrint, 34, 104.4f, 0, 0, 0, u"B"}}));
-  // Lst(0) as loaded; Lst(2) for A, untouched but cleared and given its empty batch.
-  struct ListCase {
-    Items items;
-    bool visible;
-    float left, top, height;
-  };
-  const ListCase lists[] = {{{}, false, 144, 48, 15},
-                            {{u"un.txt", u"dos.txt", u"tres.txt"}, true, 30, 45, float(3 * 13.8)},
-                            {{}, false, 152, 48, 15},
-                            {{u"b.txt"}, true, 50, 120.4f, float(13.8)}};
+  // Lst(0) as loaded; Lst(2) for A, untouched but cleared and given its empty batch; each
+  // folder's files in one batch.
+  const std::tuple<Items, bool, float, float, float, std::size_t> lists[] = {
+      {{}, false, 144, 48, 15, 0},
+      {{u"un.txt", u"dos.txt", u"tres.txt"}, true, 30, 45, float(3 * 13.8), 1},
+      {{}, false, 152, 48, 15, 1},
+      {{u"b.txt"}, true, 50, 120.4f, float(13.8), 1}};
   for (std::size_t i = 0; i < 4; ++i) {
-    const fakes::FakeList& list = tree->window.lists[i];
-    EXPECT_EQ(list.items, lists[i].items) << i;
-    EXPECT_EQ(std::tuple(list.visible, list.left, list.top, list.height),
-              std::tuple(lists[i].visible, lists[i].left, lists[i].top, lists[i].height))
+    const fakes::FakeList& l = tree->window.lists[i];
+    EXPECT_EQ(std::tuple(l.items, l.visible, l.left, l.top, l.height, l.batches.size()), lists[i])
         << i;
-    // Each folder's files reach its list in one batch.
-    EXPECT_EQ(list.batches.size(), i == 0 ? 0u : 1u) << i;
-    EXPECT_EQ(list.singleAdds, 0) << i;
+    EXPECT_EQ(l.singleAdds, 0) << i;
   }
   const TreeLayoutState& layout = tree->layout;
   EXPECT_FLOAT_EQ(layout.NextY, 136.2f);
-  EXPECT_EQ(layout.MaxRight, 192);
-  EXPECT_EQ(layout.FolderCount, 3);
-  EXPECT_EQ(layout.StopWalk, kFalse);
+  EXPECT_EQ(std::tuple(layout.MaxRight, layout.FolderCount, layout.StopWalk),
+            std::tuple(192.f, 3, kFalse));
   EXPECT_EQ(Items(layout.FolderPaths.begin(), layout.FolderPaths.begin() + 4),
             (Items{u"", u"C:\\Arrel\\", u"", u"C:\\Arrel\\B\\"}));
   EXPECT_TRUE(tree->messages.shown.empty());
   EXPECT_EQ(tree->fs.Listed(), (Items{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
 }
 
-TEST(WalkFolder, ListHeightsStepByRowsUpToFive) {
-  const auto tree = Walk(u"C:\\R", [](FakeFileSystem& fs) {
-    for (char16_t n = u'1'; n <= u'6'; ++n) {
-      fs.Add(u"C:\\R", {{n, u'\\'}});
-      for (char16_t f = u'a'; f < u'a' + (n - u'0'); ++f)
-        fs.Add(u"C:\\R", {{n, u'\\', f}});
-    }
-  });
-  const double heights[] = {13.8, 27.6, 41.4, 55.2, 69, 69};
-  for (int files = 1; files <= 6; ++files)
-    EXPECT_EQ(tree->window.List(files + 1).height, float(heights[files - 1])) << files;
-}
-
-// Each row: the tree, the names drawn, the folders listed, and each folder's path and files.
+// Each row: the tree, the names drawn, the folders listed, and each folder's path and files,
+// its list as high as its files' rows, five at most.
 TEST(WalkFolder, OddTrees) {
   struct Case {
     std::u16string root;
@@ -141,12 +120,13 @@ TEST(WalkFolder, OddTrees) {
       // A drive root doubles its separator in every derived path.
       {u"C:\\",
        [](FakeFileSystem& fs) {
-         fs.Add(u"C:\\", {u"Dades\\", u"boot.ini", u"Dades\\d.txt"});
+         fs.Add(u"C:\\", {u"Dades\\", u"boot.ini", u"Dades\\1", u"Dades\\2", u"Dades\\3",
+                          u"Dades\\4", u"Dades\\5", u"Dades\\6"});
        },
        {u"", u"Dades"},
        {u"C:\\\\", u"C:\\\\Dades\\"},
        {u"C:\\\\", u"C:\\\\Dades\\"},
-       {{u"boot.ini"}, {u"d.txt"}}},
+       {{u"boot.ini"}, {u"1", u"2", u"3", u"4", u"5", u"6"}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -155,9 +135,12 @@ TEST(WalkFolder, OddTrees) {
     EXPECT_EQ(tree->fs.Listed(), c.listed);
     ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(c.files.size()));
     for (std::size_t n = 1; n <= c.files.size(); ++n) {
+      const fakes::FakeList& list = tree->window.lists[n];
+      const std::size_t rows = std::min<std::size_t>(c.files[n - 1].size(), 5);
       EXPECT_EQ(tree->layout.FolderPaths[n], c.paths[n - 1]) << n;
-      EXPECT_EQ(tree->window.lists[n].items, c.files[n - 1]) << n;
-      EXPECT_EQ(tree->window.lists[n].visible, !c.files[n - 1].empty()) << n;
+      EXPECT_EQ(list.items, c.files[n - 1]) << n;
+      EXPECT_EQ(list.visible, rows > 0) << n;
+      EXPECT_EQ(list.height, rows > 0 ? float(rows * 13.8) : 15) << n;
     }
   }
 }
@@ -165,27 +148,21 @@ TEST(WalkFolder, OddTrees) {
 // MaxRight is only ever raised: by a file list's right edge, to 5 beyond it, and by a folder's
 // name end, measured after its sub-folders.
 TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
-  struct Case {
-    std::size_t nameLength;
-    bool subFolder;
-    float before, after;
-  };
-  const Case cases[] = {
+  const std::tuple<std::size_t, bool, float, float> cases[] = {
       {1, false, 167, 167},  // the list's right edge is 30 + 137 = 167
       {1, false, 166, 172},
       {29, true, 0, 192},  // the sub-folder's list ends at 187, the name at 14 + 29 × 6 = 188
       {40, true, 0, 14 + 40 * 6},
   };
-  for (const Case& c : cases) {
-    const std::u16string root = u"C:\\" + std::u16string(c.nameLength, u'n');
+  for (const auto& [nameLength, subFolder, before, after] : cases) {
+    const std::u16string root = u"C:\\" + std::u16string(nameLength, u'n');
     const auto tree = Walk(
         root,
         [&](FakeFileSystem& fs) {
-          if (c.subFolder) fs.Add(root, {u"S\\"});
-          fs.Add(root, {c.subFolder ? u"S\\f" : u"f"});
+          subFolder ? fs.Add(root, {u"S\\", u"S\\f"}) : fs.Add(root, {u"f"});
         },
-        c.before);
-    EXPECT_EQ(tree->layout.MaxRight, c.after) << &c - cases;
+        before);
+    EXPECT_EQ(tree->layout.MaxRight, after) << nameLength << subFolder;
   }
 }
 
@@ -197,23 +174,18 @@ TEST(WalkFolder, TheFolderLimit) {
         fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
     };
   };
-  const auto fifty = Walk(u"C:\\R", flat(49));
-  EXPECT_EQ(fifty->window.surface.Of(DrawCall::kBox).size(), 50u);
-  EXPECT_EQ(fifty->layout.FolderCount, 50);
-  EXPECT_EQ(fifty->layout.StopWalk, kFalse);
-  EXPECT_TRUE(fifty->messages.shown.empty());
-
-  const auto wide = Walk(u"C:\\R", flat(52));
   const auto deep = Walk(u"C:\\R", [](FakeFileSystem& fs) {
     for (std::u16string path; path.size() < 120; path += u"d\\")
       fs.Add(u"C:\\R", {path + u"d\\"});
   });
-  for (const FakeTreeView* tree : {wide.get(), deep.get()}) {
-    EXPECT_EQ(tree->messages.shown, Items{u"Màxim  50 subcarpetes"});
+  const auto fifty = Walk(u"C:\\R", flat(49)), wide = Walk(u"C:\\R", flat(52));
+  for (const FakeTreeView* tree : {fifty.get(), wide.get(), deep.get()}) {
+    const bool stopped = tree != fifty.get();
+    EXPECT_EQ(tree->messages.shown, stopped ? Items{u"Màxim  50 subcarpetes"} : Items{});
     EXPECT_EQ(tree->window.surface.Of(DrawCall::kBox).size(), 50u);
-    EXPECT_EQ(tree->window.surface.Of(DrawCall::kPrint).size(), 50u);
-    EXPECT_EQ(tree->layout.FolderCount, 51);
-    EXPECT_EQ(tree->layout.StopWalk, kTrue);
+    EXPECT_EQ(tree->FolderNames().size(), 50u);
+    EXPECT_EQ(tree->layout.FolderCount, stopped ? 51 : 50);
+    EXPECT_EQ(tree->layout.StopWalk, stopped ? kTrue : kFalse);
     EXPECT_EQ(tree->fs.Listed().size(), 50u);
   }
   // Folder n of the deep tree stands at x = 10 + 20 (n - 1).
@@ -221,30 +193,8 @@ TEST(WalkFolder, TheFolderLimit) {
   // The connectors of the 51st folder and those after it all reach the row below the 50th.
   const auto lines = wide->window.surface.Of(DrawCall::kLine);
   ASSERT_EQ(lines.size(), 2u * 52);
-  for (std::size_t i = 2 * 49; i < lines.size(); ++i)
-    EXPECT_FLOAT_EQ(lines[i].y2, wide->layout.NextY + 7) << i;
-  EXPECT_LT(lines[2 * 48].y2, wide->layout.NextY + 7);
-}
-
-TEST(PackedNames, KeepsEveryNameWholeThroughAddsAndRemoves) {
-  PackedNames names;
-  const auto all = [&names] {
-    Items items;
-    for (std::size_t i = 0; i < names.Count(); ++i)
-      items.emplace_back(names.At(i));
-    return items;
-  };
-  for (const char16_t* name : {u"un.txt", u"", u"\u00C0via \U0001F600.bmp", u"dos", u"tres"})
-    names.Add(name);
-  EXPECT_EQ(all(), (Items{u"un.txt", u"", u"\u00C0via \U0001F600.bmp", u"dos", u"tres"}));
-  for (std::size_t index : {0, 1, 2})  // first, middle, last
-    names.Remove(index);
-  EXPECT_EQ(all(), (Items{u"", u"dos"}));
-  names.Remove(1);
-  names.Remove(0);
-  EXPECT_TRUE(names.Empty());
-  names.Add(u"nou");
-  EXPECT_EQ(all(), Items{u"nou"});
+  for (std::size_t i = 2 * 48; i < lines.size(); ++i)
+    EXPECT_EQ(lines[i].y2 == wide->layout.NextY + 7, i >= 2 * 49) << i;
 }
 
 }  // namespace
