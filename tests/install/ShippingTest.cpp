@@ -143,14 +143,10 @@ class ShippingTest : public QObject {
     const QString prefix = folder.filePath(QStringLiteral("picture"));
     QCOMPARE(RunTool(QStringLiteral("pdfimages"), {"-png", kDocument, prefix}).exitCode, 0);
     const QList<std::pair<const char*, int>> sources = {
-        {"src/pictures/TavelinIcon.xpm", 8},
-        {"docs/help/chooser.png", 4},
-        {"docs/help/tree-window.png", 4},
-        {"src/pictures/BlocDeNotes.xpm", 8},
-        {"src/pictures/WordPad.xpm", 8},
-        {"src/pictures/Executa.xpm", 8},
-        {"src/pictures/Paint.xpm", 8},
-        {"src/pictures/MiraCarpeta.xpm", 8}};
+        {"src/pictures/TavelinIcon.xpm", 8}, {"docs/help/chooser.png", 4},
+        {"docs/help/tree-window.png", 4},    {"src/pictures/BlocDeNotes.xpm", 8},
+        {"src/pictures/WordPad.xpm", 8},     {"src/pictures/Executa.xpm", 8},
+        {"src/pictures/Paint.xpm", 8},       {"src/pictures/MiraCarpeta.xpm", 8}};
     QCOMPARE(images.size(), sources.size());
     for (qsizetype i = 0; i < images.size(); ++i) {
       const QImage extracted(
