@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/folderchoice/FPrvSD.h"
 #include "fakes/FakeTreeView.h"
+#include "treeview/TreeRig.h"
 
 namespace tavelin::win32 {
 namespace {
@@ -29,7 +31,7 @@ struct Drive : fakes::FakeTreeView {
   }
 };
 
-class ChooserWindowTest : public testing::Test {
+class ChooserWindowTest : public ::testing::Test {
  protected:
   ChooserWindowTest() {
     chooser.Attach(form);
@@ -64,6 +66,45 @@ class ChooserWindowTest : public testing::Test {
   ChooserWindow chooser{tree.fs, u"C:\\Dades"};
   core::FPrvSD form{chooser, tree.fs, tree.launcher, tree.ukvel, tree.fkvel};
 };
+
+// The window, its one-item menu bar and the five controls at the pixels of their twips.
+TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
+  EXPECT_EQ(TextOf(chooser.Handle()), L"Visió total carpeta");
+  EXPECT_EQ(testing::ClientSize(chooser.Handle()).cx, 302);
+  EXPECT_EQ(testing::ClientSize(chooser.Handle()).cy, 302);
+  const HMENU menu = GetMenu(chooser.Handle());
+  wchar_t entry[16] = {};
+  GetMenuStringW(menu, 0, entry, 16, MF_BYPOSITION);
+  EXPECT_EQ(std::tuple(GetMenuItemCount(menu), std::wstring(entry), GetSubMenu(menu, 0)),
+            std::tuple(1, std::wstring(L"Info"), HMENU{}));
+  const struct {
+    ChooserWindow::Id id;
+    const wchar_t* text;
+    RECT rect;
+  } controls[] = {
+      {ChooserWindow::kLabel2, L"Recents:", {16, 3, 73, 20}},
+      {ChooserWindow::kLstR, L"", {8, 16, 297, 37}},
+      {ChooserWindow::kLDirs, L"", {24, 40, 281, 256}},
+      {ChooserWindow::kLabel1,
+       L"Tria la carpeta de la qual vols obtenir l'arbre",
+       {8, 256, 286, 269}},
+      {ChooserWindow::kBtOk, L"ok", {128, 272, 177, 297}},
+  };
+  for (const auto& c : controls) {
+    const RECT r = testing::ChildRect(Item(c.id));
+    EXPECT_EQ(
+        std::tuple(TextOf(Item(c.id)), r.left, r.top, r.right, r.bottom),
+        std::tuple(std::wstring(c.text), c.rect.left, c.rect.top, c.rect.right, c.rect.bottom))
+        << c.id;
+  }
+  const auto comboStyle = GetWindowLongPtrW(Item(ChooserWindow::kLstR), GWL_STYLE);
+  EXPECT_EQ(comboStyle & (3 | CBS_SORT), CBS_DROPDOWN | CBS_SORT);
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(ChooserWindow::kBtOk), WM_GETFONT, 0, 0)),
+             sizeof font, &font);
+  EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), font.lfHeight, font.lfWeight),
+            std::tuple(std::wstring(L"MS Sans Serif"), -13L, LONG{FW_NORMAL}));
+}
 
 TEST_F(ChooserWindowTest, EnterInTheDirectoryListDrawsTheTreeAndEnterInTheRecentsDoesNothing) {
   Key(RecentsEdit(), VK_RETURN);
