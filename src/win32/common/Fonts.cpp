@@ -13,13 +13,13 @@ int FontPixelHeight(float points, Dpi dpi) {
   return static_cast<int>(std::lround(points * static_cast<float>(dpi.Value()) / kPointsPerInch));
 }
 
-UniqueFont CreateClassicFont(const FontSpec& spec, Dpi dpi) {
+UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi) {
   // A negative height asks for the character height, not the cell height, as point sizes mean.
   // Without antialiasing the names stay as crisp as the drawing around them.
   HFONT font =
-      CreateFontW(-FontPixelHeight(spec.points, dpi), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+      CreateFontW(-FontPixelHeight(face.points, dpi), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL,
                   FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, spec.face);
+                  NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.face);
   if (font == nullptr)
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
                             "CreateFontW");

@@ -6,20 +6,20 @@
 
 namespace tavelin::win32 {
 
-struct FontSpec {
+struct FontFace {
   const wchar_t* face;
   float points;
   bool bold;
 };
 
-inline constexpr FontSpec kTreeNameFont{L"MS Sans Serif", 8.25F, true};
-inline constexpr FontSpec kFileListFont{L"Tahoma", 8.25F, false};
+inline constexpr FontFace kTreeNameFont{L"MS Sans Serif", 8.25F, true};
+inline constexpr FontFace kFileListFont{L"Tahoma", 8.25F, false};
 
 // The character height in device pixels of `points` at `dpi`: 8.25 points are 11 pixels at 96
 // DPI.
 int FontPixelHeight(float points, Dpi dpi);
 
 // Throws std::system_error when the system cannot make the font.
-UniqueFont CreateClassicFont(const FontSpec& spec, Dpi dpi);
+UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi);
 
 }  // namespace tavelin::win32

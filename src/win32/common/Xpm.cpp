@@ -20,13 +20,14 @@ constexpr std::uint32_t kOpaque = 0xFF000000;
   throw std::invalid_argument("XPM: " + what);
 }
 
-std::uint32_t ColourOf(std::string_view spec) {
-  if (spec == "None") return 0;
-  if (spec.size() != 7 || spec[0] != '#') Malformed("unsupported colour " + std::string(spec));
+std::uint32_t ColourOf(std::string_view colour) {
+  if (colour == "None") return 0;
+  if (colour.size() != 7 || colour[0] != '#')
+    Malformed("unsupported colour " + std::string(colour));
   std::uint32_t rgb = 0;
-  const char* end = spec.data() + spec.size();
-  const auto [stop, error] = std::from_chars(spec.data() + 1, end, rgb, 16);
-  if (error != std::errc() || stop != end) Malformed("bad colour " + std::string(spec));
+  const char* end = colour.data() + colour.size();
+  const auto [stop, error] = std::from_chars(colour.data() + 1, end, rgb, 16);
+  if (error != std::errc() || stop != end) Malformed("bad colour " + std::string(colour));
   return kOpaque | rgb;
 }
 

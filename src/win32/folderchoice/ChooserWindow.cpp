@@ -31,8 +31,8 @@ constexpr Placement kBtOkPlace{1920, 4080, 735, 375};
 // The recent list drops down as far as the directory list reaches.
 constexpr float kLstRDroppedHeight = 3600;
 
-constexpr FontSpec kWindowFont{L"MS Sans Serif", 8.25F, false};
-constexpr FontSpec kOkFont{L"MS Sans Serif", 9.75F, false};
+constexpr FontFace kWindowFont{L"MS Sans Serif", 8.25F, false};
+constexpr FontFace kOkFont{L"MS Sans Serif", 9.75F, false};
 
 constexpr COLORREF kLabel2Color = RGB(0, 0, 128);
 constexpr COLORREF kLabel1Color = RGB(128, 0, 0);
