@@ -37,7 +37,14 @@ void InstallProbe(const std::wstring& as) {
 std::wstring CommandLineOf(const std::wstring& program) {
   const std::wstring proof = program + L".started";
   const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!Exists(proof)) {
+  // The record is whole once the stand-in has closed it: until then it cannot be opened unshared.
+  for (;;) {
+    const HANDLE whole = CreateFileW(proof.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (whole != INVALID_HANDLE_VALUE) {
+      CloseHandle(whole);
+      break;
+    }
     if (std::chrono::steady_clock::now() > deadline) return {};
     std::this_thread::sleep_for(20ms);
   }
