@@ -21,7 +21,7 @@ namespace tavelin::app {
 class Win32Program {
  public:
   // Loads the folder chooser (it reads the recent folders) without showing it. Throws
-  // std::system_error when the system refuses a window.
+  // platform::SystemError when the system refuses a window.
   Win32Program(const platform::FileSystem& fileSystem, platform::Launcher& launcher,
                core::MessageView& messages, const core::Screen& screen);
   Win32Program(const Win32Program&) = delete;

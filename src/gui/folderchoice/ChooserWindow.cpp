@@ -8,6 +8,7 @@
 #include "gui/common/AppIcon.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/ClassicFont.h"
+#include "gui/common/Failures.h"
 #include "gui/common/Twips.h"
 #include "gui/folderchoice/DirListWidget.h"
 #include "gui/folderchoice/SortedComboBox.h"
@@ -102,18 +103,24 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
 void ChooserWindow::Attach(core::FPrvSD& form) {
   form_ = &form;
   connect(ok_, &QPushButton::clicked, this, [&form] {
-    BusyCursor busy;
-    form.BtOk_Click();
+    Guarded([&] {
+      BusyCursor busy;
+      form.BtOk_Click();
+    });
   });
   connect(dirs_, &DirListWidget::keyDown, this, [&form](std::int16_t keyCode, std::int16_t shift) {
-    BusyCursor busy;
-    form.LDirs_KeyDown(keyCode, shift);
+    Guarded([&] {
+      BusyCursor busy;
+      form.LDirs_KeyDown(keyCode, shift);
+    });
   });
-  connect(dirs_, &DirListWidget::changed, this, [&form] { form.LDirs_Change(); });
-  connect(recents_, &QComboBox::activated, this, [&form] { form.LstR_Click(); });
+  connect(dirs_, &DirListWidget::changed, this, [&form] { Guarded([&] { form.LDirs_Change(); }); });
+  connect(recents_, &QComboBox::activated, this, [&form] { Guarded([&] { form.LstR_Click(); }); });
   connect(recents_, &SortedComboBox::keyDown, this,
-          [&form](std::int16_t keyCode, std::int16_t shift) { form.LstR_KeyDown(keyCode, shift); });
-  connect(info_, &QAction::triggered, this, [&form] { form.OpInfo_Click(); });
+          [&form](std::int16_t keyCode, std::int16_t shift) {
+            Guarded([&] { form.LstR_KeyDown(keyCode, shift); });
+          });
+  connect(info_, &QAction::triggered, this, [&form] { Guarded([&] { form.OpInfo_Click(); }); });
   form.Form_Load();
 }
 
@@ -126,7 +133,7 @@ core::ComboBox& ChooserWindow::LstR() {
 }
 
 void ChooserWindow::closeEvent(QCloseEvent* event) {
-  if (form_ != nullptr) form_->Form_Unload();
+  if (form_ != nullptr) Guarded([this] { form_->Form_Unload(); });
   event->accept();
 }
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/treeview/FScroll.h"
+#include "gui/common/Failures.h"
 #include "gui/common/Twips.h"
 
 namespace tavelin::gui {
@@ -20,14 +21,16 @@ void ScrollCompanionHost::Load() {
   if (window_ != nullptr) return;
   window_ = new ScrollCompanion();
   QObject::connect(window_, &ScrollCompanion::ScrllFrmChanged, [this] {
-    if (handlers_ != nullptr) handlers_->ScrllFrm_Change();
+    if (handlers_ != nullptr) Guarded([this] { handlers_->ScrllFrm_Change(); });
   });
   QObject::connect(window_, &ScrollCompanion::Closing, [this] {
-    if (handlers_ != nullptr) {
-      handlers_->Unload();
-    } else {
-      Unload();
-    }
+    Guarded([this] {
+      if (handlers_ != nullptr) {
+        handlers_->Unload();
+      } else {
+        Unload();
+      }
+    });
   });
 }
 

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/treeview/FKvel.h"
+#include "gui/common/Failures.h"
 #include "gui/common/TextConversion.h"
 #include "gui/common/Twips.h"
 #include "gui/common/WindowExposure.h"
@@ -41,15 +42,18 @@ void TreeWindowHost::Load() {
   window_ = new TreeWindow();
   shownSinceLoad_ = false;
   QObject::connect(window_, &TreeWindow::ListPressed, [this](int index) {
-    if (handlers_ != nullptr) handlers_->Lst_MouseDown(static_cast<std::int16_t>(index));
+    if (handlers_ != nullptr)
+      Guarded([&] { handlers_->Lst_MouseDown(static_cast<std::int16_t>(index)); });
   });
   QObject::connect(window_, &TreeWindow::ListDoubleClicked, [this](int index) {
-    if (handlers_ != nullptr) handlers_->Lst_DblClick(static_cast<std::int16_t>(index));
+    if (handlers_ != nullptr)
+      Guarded([&] { handlers_->Lst_DblClick(static_cast<std::int16_t>(index)); });
   });
   QObject::connect(window_, &TreeWindow::ButtonClicked, [this](int index) {
-    if (handlers_ != nullptr) handlers_->Bt_Click(static_cast<std::int16_t>(index));
+    if (handlers_ != nullptr)
+      Guarded([&] { handlers_->Bt_Click(static_cast<std::int16_t>(index)); });
   });
-  QObject::connect(window_, &TreeWindow::Closing, [this] { OnClosing(); });
+  QObject::connect(window_, &TreeWindow::Closing, [this] { Guarded([this] { OnClosing(); }); });
 }
 
 void TreeWindowHost::OnClosing() {

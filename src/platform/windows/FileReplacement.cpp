@@ -50,15 +50,59 @@ class TemporaryFile {
     if (const DWORD code = file_.Release(); code != 0) Fail(code, "Cannot close", target);
   }
 
-  void MoveTo(const std::wstring& nativeTarget, const std::u16string& target) {
-    if (!::MoveFileExW(path_.c_str(), nativeTarget.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      Fail(::GetLastError(), "Cannot replace", target);
+  // Puts the new content in the target's place: an existing target is replaced with ReplaceFileW,
+  // which keeps its security, owner and attributes; a plain move makes a new one. A target held
+  // open for a moment by another program (a virus scanner, the indexer) is waited for.
+  void MoveTo(const std::wstring& nativeTarget, bool exists, const std::u16string& target) {
+    for (int attempt = 1;; ++attempt) {
+      DWORD code = exists ? Holding(nativeTarget) : 0;
+      if (code == 0) code = PutInPlace(nativeTarget, exists);
+      if (code == 0) {
+        moved_ = true;
+        return;
+      }
+      if (!IsHeld(code) || attempt == kAttempts) Fail(code, "Cannot replace", target);
+      ::Sleep(kPauseMilliseconds);
     }
-    moved_ = true;
   }
 
  private:
+  static constexpr int kAttempts = 20;
+  static constexpr DWORD kPauseMilliseconds = 50;
+
+  // The codes of a file that another program holds open; ReplaceFileW reports a target it
+  // cannot take away as one it could not remove.
+  static bool IsHeld(DWORD code) {
+    return code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+           code == ERROR_UNABLE_TO_REMOVE_REPLACED;
+  }
+
+  // Whether the target can be taken away now: 0, or why not. Asked before ReplaceFileW, which
+  // under some systems leaves a file of its own in the folder when the target is held.
+  static DWORD Holding(const std::wstring& nativeTarget) {
+    const UniqueHandle probe(::CreateFileW(nativeTarget.c_str(), DELETE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, 0, nullptr));
+    return probe ? 0 : ::GetLastError();
+  }
+
+  DWORD PutInPlace(const std::wstring& nativeTarget, bool exists) const {
+    if (exists) {
+      // Merging the old file's details may fail on some file systems: the content matters more.
+      if (::ReplaceFileW(nativeTarget.c_str(), path_.c_str(), nullptr,
+                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return 0;
+      }
+      const DWORD code = ::GetLastError();
+      // The old file was moved aside but the new one not moved in: the name is free for it.
+      if (code != ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) return code;
+    }
+    return ::MoveFileExW(path_.c_str(), nativeTarget.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+               ? 0
+               : ::GetLastError();
+  }
+
   // A new file with a name of its own; `path` receives that name.
   static HANDLE CreateBeside(const std::wstring& folderPrefix, const std::u16string& target,
                              std::wstring& path) {
@@ -82,33 +126,38 @@ class TemporaryFile {
   bool moved_ = false;
 };
 
-// The attributes the new content gets: those of the old file that say what it is, or those of a
-// new file. A folder, or a read-only file that could not be replaced anyway, is refused before
-// anything is written.
-DWORD AttributesFor(const std::wstring& nativeTarget, const std::u16string& target) {
+// What the target is now, and the attributes the new content gets: those of the old file that say
+// what it is, or those of a new file. A folder, or a read-only file that could not be replaced
+// anyway, is refused before anything is written.
+struct TargetState {
+  bool exists;
+  DWORD attributes;
+};
+
+TargetState StateOf(const std::wstring& nativeTarget, const std::u16string& target) {
   const DWORD old = ::GetFileAttributesW(nativeTarget.c_str());
   if (old == INVALID_FILE_ATTRIBUTES) {
     const DWORD code = ::GetLastError();
     if (code != ERROR_FILE_NOT_FOUND) Fail(code, "Cannot read the attributes of", target);
-    return FILE_ATTRIBUTE_ARCHIVE;
+    return {false, FILE_ATTRIBUTE_ARCHIVE};
   }
   if ((old & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     Fail(ERROR_ACCESS_DENIED, "Cannot replace", target);
   }
-  return (old & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE;
+  return {true, (old & kKeptAttributes) | FILE_ATTRIBUTE_ARCHIVE};
 }
 
 }  // namespace
 
 void WindowsFileSystem::ReplaceFile(const std::u16string& path, const std::string& bytes) const {
   const std::wstring target = ToNativePath(path);
-  const DWORD attributes = AttributesFor(target, path);
+  const TargetState state = StateOf(target, path);
   const std::wstring folderPrefix = target.substr(0, target.rfind(L'\\') + 1);
 
   TemporaryFile temporary(folderPrefix, path);
   temporary.Write(bytes, path);
-  temporary.Finish(attributes, path);
-  temporary.MoveTo(target, path);
+  temporary.Finish(state.attributes, path);
+  temporary.MoveTo(target, state.exists, path);
 }
 
 }  // namespace tavelin::platform

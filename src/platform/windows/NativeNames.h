@@ -11,8 +11,9 @@ namespace tavelin::platform {
 std::wstring Wide(std::u16string_view text);
 std::u16string FromWide(std::wstring_view text);
 
-// UTF-8, for the texts of exceptions.
+// UTF-8, for the texts of exceptions, and back.
 std::string ToUtf8(std::u16string_view text);
+std::u16string FromUtf8(std::string_view bytes);
 
 // The absolute "\\?\" form of `path`, resolved as the system resolves any path: against the
 // working directory, with doubled separators, "." and ".." and trailing dots and blanks of names

@@ -1,7 +1,7 @@
 #include "win32/common/Fonts.h"
+#include "win32/common/Failures.h"
 
 #include <cmath>
-#include <system_error>
 
 namespace tavelin::win32 {
 
@@ -20,9 +20,7 @@ UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi) {
       CreateFontW(-FontPixelHeight(face.points, dpi), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL,
                   FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                   NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.face);
-  if (font == nullptr)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "CreateFontW");
+  if (font == nullptr) ThrowLastError("CreateFontW");
   return UniqueFont(font);
 }
 

@@ -19,7 +19,7 @@ inline constexpr FontFace kFileListFont{L"Tahoma", 8.25F, false};
 // DPI.
 int FontPixelHeight(float points, Dpi dpi);
 
-// Throws std::system_error when the system cannot make the font.
+// Throws platform::SystemError when the system cannot make the font.
 UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi);
 
 }  // namespace tavelin::win32

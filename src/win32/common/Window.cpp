@@ -1,6 +1,5 @@
 #include "win32/common/Window.h"
-
-#include <system_error>
+#include "win32/common/Failures.h"
 
 namespace tavelin::win32 {
 
@@ -8,10 +7,6 @@ namespace {
 
 int topLevelCount = 0;
 void (*onLastClosed)() = nullptr;
-
-[[noreturn]] void Refused(const char* call) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
-}
 
 }  // namespace
 
@@ -37,11 +32,11 @@ void Window::Create(const wchar_t* className, HBRUSH background, DWORD exStyle, 
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = className;
-    if (RegisterClassExW(&windowClass) == 0) Refused("RegisterClassExW");
+    if (RegisterClassExW(&windowClass) == 0) ThrowLastError("RegisterClassExW");
   }
   if (CreateWindowExW(exStyle, className, title, style, place.x, place.y, place.width, place.height,
                       parent, menu, instance, this) == nullptr)
-    Refused("CreateWindowExW");
+    ThrowLastError("CreateWindowExW");
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -65,7 +60,7 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     if (self->topLevel_ && --topLevelCount == 0 && onLastClosed != nullptr) onLastClosed();
     return result;
   }
-  return self->HandleMessage(message, wParam, lParam);
+  return Guarded([&] { return self->HandleMessage(message, wParam, lParam); }, LRESULT{0});
 }
 
 }  // namespace tavelin::win32

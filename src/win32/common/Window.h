@@ -28,7 +28,7 @@ class Window {
   static void SetOnLastTopLevelClosed(void (*action)());
 
  protected:
-  // Registers the class the first time and creates the window. Throws std::system_error when
+  // Registers the class the first time and creates the window. Throws platform::SystemError when
   // the system refuses either.
   void Create(const wchar_t* className, HBRUSH background, DWORD exStyle, DWORD style,
               const wchar_t* title, const WindowPlace& place, HWND parent = nullptr,

@@ -1,4 +1,5 @@
 #include "win32/common/Xpm.h"
+#include "win32/common/Failures.h"
 
 #include <windows.h>
 
@@ -8,7 +9,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 namespace tavelin::win32 {
 
@@ -29,10 +29,6 @@ std::uint32_t ColourOf(std::string_view colour) {
   const auto [stop, error] = std::from_chars(colour.data() + 1, end, rgb, 16);
   if (error != std::errc() || stop != end) Malformed("bad colour " + std::string(colour));
   return kOpaque | rgb;
-}
-
-[[noreturn]] void Refused(const char* call) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
 }
 
 }  // namespace
@@ -90,7 +86,7 @@ UniqueIcon IconOf(const Picture& picture, int factor) {
   void* bits = nullptr;
   UniqueBitmap colour(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&format),
                                        DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!colour) Refused("CreateDIBSection");
+  if (!colour) ThrowLastError("CreateDIBSection");
   auto* out = static_cast<std::uint32_t*>(bits);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -103,13 +99,13 @@ UniqueIcon IconOf(const Picture& picture, int factor) {
   const std::vector<std::uint8_t> maskBits(
       static_cast<std::size_t>((width + 15) / 16 * 2) * static_cast<std::size_t>(height), 0);
   UniqueBitmap mask(CreateBitmap(width, height, 1, 1, maskBits.data()));
-  if (!mask) Refused("CreateBitmap");
+  if (!mask) ThrowLastError("CreateBitmap");
   ICONINFO info{};
   info.fIcon = TRUE;
   info.hbmColor = colour.get();
   info.hbmMask = mask.get();
   UniqueIcon icon(CreateIconIndirect(&info));
-  if (!icon) Refused("CreateIconIndirect");
+  if (!icon) ThrowLastError("CreateIconIndirect");
   return icon;
 }
 

@@ -27,7 +27,7 @@ struct Picture {
 Picture ReadXpm(std::span<const char* const> lines);
 
 // The picture enlarged `factor` times pixel for pixel, as an icon whose "None" pixels are
-// transparent. Throws std::system_error when the system refuses it.
+// transparent. Throws platform::SystemError when the system refuses it.
 UniqueIcon IconOf(const Picture& picture, int factor);
 
 }  // namespace tavelin::win32

@@ -3,11 +3,11 @@
 #include <commctrl.h>
 
 #include <cstdint>
-#include <system_error>
 
 #include "pictures/TavelinIcon.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Dpi.h"
+#include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
 #include "win32/common/Xpm.h"
 
@@ -41,10 +41,6 @@ constexpr COLORREF kLDirsColor = RGB(192, 255, 192);
 
 constexpr UINT_PTR kKeyHookId = 1;
 
-[[noreturn]] void Refused(const char* call) {
-  throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
-}
-
 // Shift 1, Ctrl 2, Alt 4, added up, as the key-down handlers take them.
 std::int16_t ShiftState() {
   std::int16_t shift = 0;
@@ -67,7 +63,8 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
       recentsBackground_(CreateSolidBrush(kLstRColor)),
       dirsBackground_(CreateSolidBrush(kLDirsColor)) {
   const HMENU menu = CreateMenu();
-  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info")) Refused("AppendMenuW");
+  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info"))
+    ThrowLastError("AppendMenuW");
   Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, L"Visió total carpeta",
          WindowPlace{}, nullptr, menu);
 
@@ -103,7 +100,7 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
   const HWND control = CreateWindowExW(
       0, className, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, Handle(),
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  if (control == nullptr) Refused("CreateWindowExW");
+  if (control == nullptr) ThrowLastError("CreateWindowExW");
   return control;
 }
 
@@ -247,12 +244,14 @@ LRESULT CALLBACK ChooserWindow::KeyHook(HWND window, UINT message, WPARAM wParam
   }
   if (message == WM_KEYDOWN && chooser.form_ != nullptr) {
     const auto keyCode = static_cast<std::int16_t>(wParam);
-    if (inDirs) {
-      BusyCursor busy;
-      chooser.form_->LDirs_KeyDown(keyCode, ShiftState());
-    } else {
-      chooser.form_->LstR_KeyDown(keyCode, ShiftState());
-    }
+    Guarded([&] {
+      if (inDirs) {
+        BusyCursor busy;
+        chooser.form_->LDirs_KeyDown(keyCode, ShiftState());
+      } else {
+        chooser.form_->LstR_KeyDown(keyCode, ShiftState());
+      }
+    });
   }
   if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &ChooserWindow::KeyHook, kKeyHookId);
   return DefSubclassProc(window, message, wParam, lParam);

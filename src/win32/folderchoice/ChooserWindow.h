@@ -22,7 +22,7 @@ class ChooserWindow : public Window, public core::ChooserView {
   // The controls' identifiers (GetDlgItem) and the menu entry's command.
   enum Id : int { kLDirs = 100, kBtOk, kLabel1, kLstR, kLabel2, kOpInfo = 200 };
 
-  // Creates the window hidden, the directory list at `startFolder`. Throws std::system_error
+  // Creates the window hidden, the directory list at `startFolder`. Throws platform::SystemError
   // when the system refuses the window or a control.
   explicit ChooserWindow(const platform::FileSystem& fileSystem,
                          const std::u16string& startFolder = platform::WorkingDirectory());

@@ -4,8 +4,8 @@
 
 #include <cmath>
 #include <stdexcept>
-#include <system_error>
 
+#include "win32/common/Failures.h"
 #include "win32/common/Handles.h"
 #include "win32/common/Utf16.h"
 
@@ -49,9 +49,7 @@ FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, f
       width_(width),
       height_(height),
       pressed_(std::move(pressed)) {
-  if (list_ == nullptr)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "CreateWindowExW LISTBOX");
+  if (list_ == nullptr) ThrowLastError("CreateWindowExW LISTBOX");
   SetWindowSubclass(list_, &FileListBox::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   Rescale(dpi_, font_);
 }
@@ -72,7 +70,7 @@ LRESULT CALLBACK FileListBox::Subclass(HWND window, UINT message, WPARAM wParam,
                                        UINT_PTR, DWORD_PTR self) {
   auto* list = reinterpret_cast<FileListBox*>(self);
   if (IsPress(message) && list->pressed_) {
-    list->pressed_();
+    Guarded(list->pressed_);
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(window, &FileListBox::Subclass, kSubclassId);
     list->list_ = nullptr;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <system_error>
 
+#include "win32/common/Failures.h"
 #include "win32/common/Utf16.h"
 
 namespace tavelin::win32 {
@@ -28,9 +28,7 @@ UniqueBitmap BlankBitmap(HDC dc, int width, int height, COLORREF background) {
   format.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   UniqueBitmap bitmap(CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "CreateDIBSection");
+  if (!bitmap) ThrowLastError("CreateDIBSection");
   const SelectedObject selected(dc, bitmap.get());
   const RECT all{0, 0, width, height};
   const UniqueBrush brush(CreateSolidBrush(background));
@@ -47,9 +45,7 @@ MemorySurface::MemorySurface(Dpi dpi, Style style, HFONT font,
       font_(font),
       changed_(std::move(changed)),
       dc_(CreateCompatibleDC(nullptr)) {
-  if (!dc_)
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                            "CreateCompatibleDC");
+  if (!dc_) ThrowLastError("CreateCompatibleDC");
   bitmap_ = BlankBitmap(dc_.get(), 1, 1, style_.background);
   originalBitmap_ = SelectObject(dc_.get(), bitmap_.get());
   size_ = {1, 1};

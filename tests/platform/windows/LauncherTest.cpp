@@ -4,12 +4,14 @@
 #include <map>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "core/common/CommandLines.h"
 #include "core/common/Externs.h"
 #include "platform/Platform.h"
 #include "platform/windows/TestFolders.h"
 #include "platform/windows/Win32.h"
+#include "platform/windows/WindowsLauncher.h"
 
 namespace tavelin::platform {
 namespace {
@@ -19,21 +21,44 @@ using testing::Exists;
 using testing::Utf16;
 using Lines = std::map<std::wstring, std::wstring>;
 
-// Copies the stand-in program, built beside this test executable, to `as`.
-void InstallProbe(const std::wstring& as) {
+constexpr unsigned long kElevationRequired = 740;
+
+std::wstring OwnFolder() {
   std::wstring self(32768, L'\0');
   self.resize(::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  const std::wstring probe = self.substr(0, self.rfind(L'\\') + 1) + L"start_probe.exe";
+  return self.substr(0, self.rfind(L'\\'));
+}
+
+// Copies the stand-in program, built beside this test executable, to `as`.
+void InstallProbe(const std::wstring& as) {
+  const std::wstring probe = OwnFolder() + L"\\start_probe.exe";
   if (!::CopyFileW(probe.c_str(), as.c_str(), FALSE)) testing::Fail(L"CopyFileW " + as);
 }
 
+// Stand-ins beside this test executable, taken away with their records after the test.
+struct ProbesBeside {
+  explicit ProbesBeside(std::vector<std::wstring> names) {
+    for (const std::wstring& name : names) {
+      paths.push_back(OwnFolder() + L'\\' + name);
+      InstallProbe(paths.back());
+    }
+  }
+  ~ProbesBeside() {
+    for (const std::wstring& path : paths) {
+      ::DeleteFileW(path.c_str());
+      ::DeleteFileW((path + L".started").c_str());
+    }
+  }
+  std::vector<std::wstring> paths;
+};
+
 // How the stand-in at `program` was started, line by line ("command line", "show" ...), once it
-// has written it down; empty when it was not started within a few seconds. A program started
-// with a window shares this test's console, if it has one, so its console lines are left out.
-Lines StartOf(const std::wstring& program, bool withWindow) {
+// has written it down; empty when it was not started within `wait`. A program started with a
+// window shares this test's console, if it has one, so its console lines are left out.
+Lines StartOf(const std::wstring& program, std::chrono::milliseconds wait = 10s) {
   Lines lines;
   const std::wstring proof = program + L".started";
-  for (const auto deadline = std::chrono::steady_clock::now() + 10s; !Exists(proof);) {
+  for (const auto deadline = std::chrono::steady_clock::now() + wait; !Exists(proof);) {
     if (std::chrono::steady_clock::now() > deadline) return lines;
     std::this_thread::sleep_for(20ms);
   }
@@ -44,26 +69,25 @@ Lines StartOf(const std::wstring& program, bool withWindow) {
     end = record.find(L'\n', start);
     const std::wstring line = record.substr(start, end - start);
     const std::size_t colon = line.find(L": ");
+    if (line.starts_with(L"console")) continue;
     lines[line.substr(0, colon)] = line.substr(colon + 2);
-  }
-  if (withWindow) {
-    lines.erase(L"console processes");
-    lines.erase(L"console window");
   }
   return lines;
 }
 
-int StartErrorCodeOf(const StartRequest& request) {
+Lines ShownWith(const std::wstring& program, const std::wstring& commandLine) {
+  return {{L"program", program}, {L"command line", commandLine}, {L"show", L"1"}};
+}
+
+int StartErrorCodeOf(Launcher& launcher, const StartRequest& request) {
   try {
-    NativeLauncher().Start(request);
+    launcher.Start(request);
   } catch (const StartError& error) {
     return error.code();
   }
   return 0;
 }
 
-// Programs named without a folder are looked for in the working directory before the system's
-// folders, so the stand-ins put there take the place of the real programs.
 class LauncherTest : public ::testing::Test {
  protected:
   std::wstring At(const wchar_t* name) const { return temp_ / name; }
@@ -71,58 +95,153 @@ class LauncherTest : public ::testing::Test {
   const testing::ScopedWorkingDirectory inside_{temp_.path()};
 };
 
-// Hidden, with a console of its own that has no window; command.com once cmd.exe cannot start.
-TEST_F(LauncherTest, TheInterpreterIsCmdFirstThenCommandComAndRunsHidden) {
+// What the launcher hands the system, and the shell's start for a program that needs elevation,
+// which no test system here can ask for.
+TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
+  struct Call {
+    std::wstring how, application, line;
+    bool hidden;
+  };
+  std::vector<Call> calls;
+  std::vector<unsigned long> answers;
+  WindowsLauncher launcher(
+      {[&](const std::wstring& application, std::wstring& line, bool hidden, bool console) {
+         calls.push_back({console ? L"console" : L"process", application, line, hidden});
+         const unsigned long answer = answers.front();
+         answers.erase(answers.begin());
+         return answer;
+       },
+       [&](const std::wstring& application, const std::wstring& parameters, bool hidden) {
+         calls.push_back({L"shell", application, parameters, hidden});
+         const unsigned long answer = answers.front();
+         answers.erase(answers.begin());
+         return answer;
+       }});
+  const std::wstring system = SystemFolder();
+  const std::u16string wordPad = u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
+  const std::u16string file = u"C:\\Eines amb blancs\\instal·lador.exe";
+  struct Case {
+    std::vector<unsigned long> answers;
+    std::function<void()> start;
+    int error;
+    std::vector<Call> calls;
+  };
+  const Case cases[] = {
+      {{ERROR_FILE_NOT_FOUND, 0},
+       [&] { core::Externs::RunCommand(u"Tavelin.pdf", launcher); },
+       0,
+       {{L"console", system + L"\\cmd.exe", L"cmd.exe /c Tavelin.pdf", true},
+        {L"console", system + L"\\command.com", L"command.com /c Tavelin.pdf", true}}},
+      {{0},
+       [&] {
+         launcher.Start(core::NamedProgram(wordPad, u"C:\\a b.txt", WindowState::NormalFocus));
+       },
+       0,
+       {{L"process", Wide(wordPad), Wide(wordPad) + L" C:\\a b.txt", false}}},
+      {{kElevationRequired, 0},
+       [&] { launcher.Start(core::FileAsProgram(file, WindowState::NormalFocus)); },
+       0,
+       {{L"process", Wide(file), Wide(file), false}, {L"shell", Wide(file), L"", false}}},
+      {{kElevationRequired, ERROR_CANCELLED},
+       [&] {
+         launcher.Start(core::NamedProgram(wordPad, u"C:\\a b.txt", WindowState::NormalFocus));
+       },
+       ERROR_CANCELLED,
+       {{L"process", Wide(wordPad), Wide(wordPad) + L" C:\\a b.txt", false},
+        {L"shell", Wide(wordPad), L"C:\\a b.txt", false}}},
+      {{ERROR_BAD_EXE_FORMAT},
+       [&] { launcher.Start(core::FileAsProgram(file, WindowState::NormalFocus)); },
+       ERROR_BAD_EXE_FORMAT,
+       {{L"process", Wide(file), Wide(file), false}}},
+  };
+  for (const Case& c : cases) {
+    calls.clear();
+    answers = c.answers;
+    int error = 0;
+    try {
+      c.start();
+    } catch (const StartError& failure) {
+      error = failure.code();
+    }
+    EXPECT_EQ(error, c.error);
+    ASSERT_EQ(calls.size(), c.calls.size()) << c.calls.front().line;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+      EXPECT_EQ(calls[i].how, c.calls[i].how);
+      EXPECT_EQ(calls[i].application, c.calls[i].application);
+      EXPECT_EQ(calls[i].line, c.calls[i].line);
+      EXPECT_EQ(calls[i].hidden, c.calls[i].hidden);
+    }
+  }
+}
+
+// Any file in the working folder, a download among them, could stand in for a program.
+TEST_F(LauncherTest, NamedProgramsComeFromTheProgramsFolderOrPathNeverTheWorkingFolder) {
+  Launcher& launcher = NativeLauncher();
+  const auto visor = core::NamedProgram(u"visor.exe", u"C:\\Carpeta amb espais\\a b.txt",
+                                        WindowState::NormalFocus);
+  InstallProbe(At(L"visor.exe"));
+  EXPECT_EQ(StartErrorCodeOf(launcher, visor), ERROR_FILE_NOT_FOUND);
+
+  const std::wstring onPath = At(L"Camí amb blancs");
+  testing::MakeFolder(onPath);
+  InstallProbe(onPath + L"\\visor.exe");
+  std::wstring path(32768, L'\0');
+  path.resize(::GetEnvironmentVariableW(L"PATH", path.data(), static_cast<DWORD>(path.size())));
+  ::SetEnvironmentVariableW(L"PATH", (L"relativa;\"" + onPath + L"\";" + path).c_str());
+  launcher.Start(visor);
+  EXPECT_EQ(StartOf(onPath + L"\\visor.exe"),
+            ShownWith(onPath + L"\\visor.exe", L"visor.exe C:\\Carpeta amb espais\\a b.txt"));
+
+  {
+    const ProbesBeside beside({L"visor.exe"});
+    launcher.Start(visor);
+    EXPECT_EQ(StartOf(beside.paths[0]),
+              ShownWith(beside.paths[0], L"visor.exe C:\\Carpeta amb espais\\a b.txt"));
+  }
+  ::SetEnvironmentVariableW(L"PATH", path.c_str());
+  EXPECT_FALSE(Exists(At(L"visor.exe.started")));
+}
+
+// "cmd.exe" beside the program or in the working folder is not the system's interpreter.
+TEST_F(LauncherTest, TheInterpreterComesFromTheSystemFolderOnly) {
+  const ProbesBeside beside({L"cmd.exe", L"command.com"});
   InstallProbe(At(L"cmd.exe"));
   InstallProbe(At(L"command.com"));
-  core::Externs::RunCommand(u"Tavelin manual.pdf", NativeLauncher());
-  const auto hidden = [](const std::wstring& program, const std::wstring& line) {
-    return Lines{{L"program", program},
-                 {L"command line", line},
-                 {L"show", L"0"},
-                 {L"console processes", L"1"},
-                 {L"console window", L"no"}};
-  };
-  EXPECT_EQ(StartOf(At(L"cmd.exe"), false),
-            hidden(At(L"cmd.exe"), L"cmd.exe /c Tavelin manual.pdf"));
-  EXPECT_FALSE(Exists(At(L"command.com.started")));
-
-  testing::WriteBytes(At(L"cmd.exe"), "no program\r\n");
-  core::Externs::RunCommand(u"Tavelin.pdf", NativeLauncher());
-  EXPECT_EQ(StartOf(At(L"command.com"), false),
-            hidden(At(L"command.com"), L"command.com /c Tavelin.pdf"));
+  core::Externs::RunCommand(u"echo sistema>marca.txt", NativeLauncher());
+  for (const auto deadline = std::chrono::steady_clock::now() + 10s;
+       !Exists(At(L"marca.txt")) && std::chrono::steady_clock::now() < deadline;)
+    std::this_thread::sleep_for(20ms);
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(testing::ReadBytes(At(L"marca.txt")), "sistema\r\n");
+  for (const std::wstring& standIn :
+       {beside.paths[0], beside.paths[1], At(L"cmd.exe"), At(L"command.com")})
+    EXPECT_FALSE(Exists(standIn + L".started")) << standIn;
 }
 
-TEST_F(LauncherTest, NamedProgramGetsTheCommandLineUnchangedAndAWindow) {
-  InstallProbe(At(L"visor.exe"));
-  NativeLauncher().Start(core::NamedProgram(u"visor.exe", u"C:\\Carpeta amb espais\\a b.txt",
-                                            WindowState::NormalFocus));
-  EXPECT_EQ(StartOf(At(L"visor.exe"), true),
-            (Lines{{L"program", At(L"visor.exe")},
-                   {L"command line", L"visor.exe C:\\Carpeta amb espais\\a b.txt"},
-                   {L"show", L"1"}}));
-}
-
-// An unquoted "...\Program Files\x" read as a command line would first try "...\Program.exe".
-TEST_F(LauncherTest, AFileIsStartedItselfNeverAProgramAtAShorterPrefix) {
-  const std::wstring decoy = At(L"Program.exe"), tool = At(L"Program Files\\eina.exe");
+// An unquoted "...\Eines amb blancs\x" read as a command line would first try "...\Eines.exe".
+TEST_F(LauncherTest, AProgramWithAFolderIsNeverOneAtAShorterPrefix) {
+  Launcher& launcher = NativeLauncher();
+  const std::wstring decoy = At(L"Eines.exe"), tool = At(L"Eines amb blancs\\eina.exe");
+  const std::wstring note = At(L"Eines amb blancs\\informe.txt");
   InstallProbe(decoy);
-  testing::MakeFolder(At(L"Program Files"));
-  testing::WriteBytes(At(L"Program Files\\informe.txt"), "no program\r\n");
-  InstallProbe(tool);
-  const auto file = [this](const wchar_t* name) {
-    return core::FileAsProgram(Utf16(At(name)), WindowState::NormalFocus);
+  testing::MakeFolder(At(L"Eines amb blancs"));
+  testing::WriteBytes(note, "no program\r\n");
+  const auto named = core::NamedProgram(Utf16(tool), Utf16(note), WindowState::NormalFocus);
+  const auto file = [](const std::wstring& path) {
+    return core::FileAsProgram(Utf16(path), WindowState::NormalFocus);
   };
-  EXPECT_EQ(StartErrorCodeOf(file(L"Program Files\\informe.txt")), ERROR_BAD_EXE_FORMAT);
+  EXPECT_EQ(StartErrorCodeOf(launcher, named), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(StartErrorCodeOf(launcher, file(note)), ERROR_BAD_EXE_FORMAT);
   // A folder cannot start; Windows and Wine give different codes for it.
-  EXPECT_NE(StartErrorCodeOf(file(L"Program Files\\")), 0);
-  EXPECT_EQ(StartErrorCodeOf(file(L"cap.exe")), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(StartErrorCodeOf(core::NamedProgram(u"marbek.exe", Utf16(temp_.path() + L'\\'),
-                                                WindowState::NormalFocus)),
-            ERROR_FILE_NOT_FOUND);
-  NativeLauncher().Start(core::FileAsProgram(Utf16(tool), WindowState::NormalFocus));
-  EXPECT_EQ(StartOf(tool, true),
-            (Lines{{L"program", tool}, {L"command line", tool}, {L"show", L"1"}}));
+  EXPECT_NE(StartErrorCodeOf(launcher, file(At(L"Eines amb blancs\\"))), 0);
+  EXPECT_EQ(StartErrorCodeOf(launcher, file(At(L"cap.exe"))), ERROR_FILE_NOT_FOUND);
+
+  InstallProbe(tool);
+  launcher.Start(named);
+  EXPECT_EQ(StartOf(tool), ShownWith(tool, tool + L" " + note));
+  ::DeleteFileW((tool + L".started").c_str());
+  launcher.Start(file(tool));
+  EXPECT_EQ(StartOf(tool), ShownWith(tool, tool));
   EXPECT_FALSE(Exists(decoy + L".started"));
 }
 

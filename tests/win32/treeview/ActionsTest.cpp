@@ -21,11 +21,15 @@ using testing::TreeRig;
 
 constexpr wchar_t kWordPadFolder[] = L"C:\\Archivos de programa\\Windows NT\\Accesorios";
 
-// The stand-in program, built beside this test executable.
-std::wstring ProbeProgram() {
+std::wstring OwnFolder() {
   std::wstring self(32768, L'\0');
   self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  return self.substr(0, self.rfind(L'\\') + 1) + L"start_probe.exe";
+  return self.substr(0, self.rfind(L'\\'));
+}
+
+// The stand-in program, built beside this test executable.
+std::wstring ProbeProgram() {
+  return OwnFolder() + L"\\start_probe.exe";
 }
 
 void InstallProbe(const std::wstring& as) {
@@ -79,22 +83,27 @@ class WordPadStandIn {
   std::vector<std::wstring> made_;
 };
 
-// Wine, given an unquoted program path with blanks and no application name, finds the program
-// and hands it a command line with that path quoted; Windows hands on the line as it was given.
-bool UnderWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 class ActionsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     MakeFolder(root_);
     WriteBytes(root_ + L"\\" + kNote, "text\r\n");
     InstallProbe(root_ + L"\\prova.exe");
-    for (const wchar_t* program : {L"Notepad.exe", L"mspaint.exe", L"marbek.exe"})
-      InstallProbe(temp_ / program);
+    // Programs named without a folder are found beside the running program; never in the
+    // working folder, nor at a prefix of WordPad's path.
+    for (const wchar_t* program : kNamed)
+      InstallProbe(OwnFolder() + L"\\" + program);
+    InstallProbe(temp_ / L"Notepad.exe");
+    InstallProbe(kDecoy);
     rig_.ukvel.ShowTree(Utf16(root_));
     testing::PumpMessages();
+  }
+  void TearDown() override {
+    for (const wchar_t* program : kNamed)
+      DeleteFileW((OwnFolder() + L"\\" + program).c_str());
+    DeleteFileW(kDecoy);
+    EXPECT_FALSE(Exists(temp_ / L"Notepad.exe.started"));
+    EXPECT_FALSE(Exists(std::wstring(kDecoy) + L".started"));
   }
 
   // A left press on the entry named `name` of Lst(1), as the user makes it.
@@ -115,9 +124,9 @@ class ActionsTest : public ::testing::Test {
   void Click(int button) { SendMessageW(rig_.Window().Bt(button), BM_CLICK, 0, 0); }
 
   static constexpr wchar_t kNote[] = L"nota amb blancs.txt";
+  static constexpr const wchar_t* kNamed[] = {L"Notepad.exe", L"mspaint.exe", L"marbek.exe"};
+  static constexpr wchar_t kDecoy[] = L"C:\\Archivos.exe";
   const TempFolder temp_;
-  // Programs named without a folder are looked for in the working directory before the system's
-  // folders, so the stand-ins put there take the place of the real programs.
   const ScopedWorkingDirectory inside_{temp_.path()};
   const std::wstring root_ = temp_ / L"Arrel amb blancs";
   TreeRig rig_;
@@ -131,15 +140,13 @@ TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
     std::wstring program;
     std::wstring commandLine;
   };
-  const std::wstring note = root_ + L"\\" + kNote;
-  const std::wstring wordPad =
-      UnderWine() ? L'"' + WordPadStandIn::Program() + L'"' : WordPadStandIn::Program();
+  const std::wstring note = root_ + L"\\" + kNote, beside = OwnFolder() + L"\\";
   const Case cases[] = {
-      {0, Utf16(kNote), temp_ / L"Notepad.exe", L"Notepad.exe " + note},
-      {1, Utf16(kNote), WordPadStandIn::Program(), wordPad + L" " + note},
+      {0, Utf16(kNote), beside + L"Notepad.exe", L"Notepad.exe " + note},
+      {1, Utf16(kNote), WordPadStandIn::Program(), WordPadStandIn::Program() + L" " + note},
       {2, u"prova.exe", root_ + L"\\prova.exe", root_ + L"\\prova.exe"},
-      {3, Utf16(kNote), temp_ / L"mspaint.exe", L"mspaint.exe " + note},
-      {4, Utf16(kNote), temp_ / L"marbek.exe", L"marbek.exe " + root_ + L"\\"},
+      {3, Utf16(kNote), beside + L"mspaint.exe", L"mspaint.exe " + note},
+      {4, Utf16(kNote), beside + L"marbek.exe", L"marbek.exe " + root_ + L"\\"},
   };
   for (const Case& c : cases) {
     PressEntry(c.entry);
@@ -151,16 +158,19 @@ TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
   // A double click opens the entry in Notepad.
   PressEntry(Utf16(kNote));
   PressEntry(Utf16(kNote), WM_LBUTTONDBLCLK);
-  EXPECT_EQ(CommandLineOf(temp_ / L"Notepad.exe"), L"Notepad.exe " + note);
+  EXPECT_EQ(CommandLineOf(beside + L"Notepad.exe"), L"Notepad.exe " + note);
 }
 
-TEST_F(ActionsTest, ANoteRunAsAProgramRaisesTheMessageOverTheTreeWindow) {
+// A note run as a program, and WordPad where it is not installed.
+TEST_F(ActionsTest, AProgramThatCannotStartRaisesTheMessageOverTheTreeWindow) {
   PressEntry(Utf16(kNote));
-  auto box = testing::CloseNextMessageBox();
-  Click(2);
-  const testing::MessageBoxSeen seen = box.get();
-  EXPECT_EQ(seen.text, L"No és un executable");
-  EXPECT_EQ(seen.owner, rig_.Window().Handle());
+  for (const int button : {2, 1}) {
+    auto box = testing::CloseNextMessageBox();
+    Click(button);
+    const testing::MessageBoxSeen seen = box.get();
+    EXPECT_EQ(seen.text, L"No és un executable");
+    EXPECT_EQ(seen.owner, rig_.Window().Handle());
+  }
   EXPECT_FALSE(Exists(root_ + L"\\prova.exe.started"));
 }
 

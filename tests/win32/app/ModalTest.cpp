@@ -1,0 +1,215 @@
+// The whole program in this process, on real folders: what its windows do while a message is up,
+// and when a handler fails.
+// First: the file system's ReplaceFile is not to be renamed by <windows.h>'s macro.
+#include "platform/windows/Win32.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <string>
+#include <thread>
+
+#include "app/Win32Program.h"
+#include "platform/windows/TestFolders.h"
+#include "win32/common/MessageBoxView.h"
+#include "win32/common/Win32Screen.h"
+
+namespace tavelin::win32 {
+namespace {
+
+using namespace std::chrono_literals;
+using platform::testing::Utf16;
+
+HWND FindBox(DWORD thread) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t kind[16] = {}, caption[16] = {};
+        GetClassNameW(window, kind, 16);
+        GetWindowTextW(window, caption, 16);
+        if (lstrcmpW(kind, L"#32770") != 0 || lstrcmpW(caption, L"Tavelin") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
+}
+
+std::wstring TextOf(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[16] = {}, text[256] = {};
+    GetClassNameW(child, kind, 16);
+    const int length = GetWindowTextW(child, text, 256);
+    if (lstrcmpiW(kind, L"Static") == 0 && length > 0) return std::wstring(text, length);
+  }
+  return {};
+}
+
+// Answers with OK every message box of this thread that comes up in the next seconds, once
+// `whileUp` has run with the first one up; gives their texts.
+std::future<std::vector<std::wstring>> AnswerBoxes(std::function<void()> whileUp = {}) {
+  const DWORD thread = GetCurrentThreadId();
+  return std::async(std::launch::async, [thread, whileUp] {
+    std::vector<std::wstring> texts;
+    for (auto quiet = std::chrono::steady_clock::now() + 10s;
+         std::chrono::steady_clock::now() < quiet;) {
+      std::this_thread::sleep_for(20ms);
+      const HWND box = FindBox(thread);
+      if (box == nullptr) continue;
+      if (texts.empty() && whileUp) whileUp();
+      texts.push_back(TextOf(box));
+      SendMessageW(box, WM_COMMAND, IDOK, 0);
+      quiet = std::chrono::steady_clock::now() + 1s;
+    }
+    return texts;
+  });
+}
+
+// What the watcher found, the program's messages handled meanwhile: the watcher reads its
+// windows, which answers only while this thread handles messages.
+std::vector<std::wstring> Await(std::future<std::vector<std::wstring>>& boxes) {
+  while (boxes.wait_for(10ms) != std::future_status::ready) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageW(&message);
+  }
+  return boxes.get();
+}
+
+void Click(POINT at, bool twice = false) {
+  SetCursorPos(at.x, at.y);
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  for (int i = 0; i < (twice ? 2 : 1); ++i)
+    SendInput(2, press, sizeof(INPUT));
+}
+
+// A file system that fails in the middle of a walk, with a message in the system's language.
+class FailingFileSystem : public platform::FileSystem {
+ public:
+  char16_t Separator() const override { return native_.Separator(); }
+  std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
+    return native_.ListFolder(folder);
+  }
+  void EnumerateFolder(const std::u16string& folder,
+                       const std::function<void(platform::FolderEntry&&)>& take) const override {
+    if (failing && folder.ends_with(u"\\7\\"))
+      throw platform::SystemError("No s'ha pogut llegir «7»: accés denegat", 5);
+    native_.EnumerateFolder(folder, take);
+  }
+  bool IsFolder(const std::u16string& path) const override { return native_.IsFolder(path); }
+  bool IsOrdinaryFile(const std::u16string& path) const override {
+    return native_.IsOrdinaryFile(path);
+  }
+  std::string ReadFile(const std::u16string& path) const override { return native_.ReadFile(path); }
+  void ReplaceFile(const std::u16string& path, const std::string& bytes) const override {
+    native_.ReplaceFile(path, bytes);
+  }
+  bool failing = false;
+
+ private:
+  const platform::FileSystem& native_ = platform::NativeFileSystem();
+};
+
+// The program at the top left of the screen, in a folder of 51 sub-folders each with a note.
+class ModalTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::testing::WriteBytes(temp_ / L"nota.txt", "text\r\n");
+    for (int i = 0; i < 51; ++i) {
+      platform::testing::MakeFolder(temp_ / std::to_wstring(i));
+      platform::testing::WriteBytes(temp_ / (std::to_wstring(i) + L"\\nota.txt"), "text\r\n");
+    }
+    program_.Chooser().Show(SW_SHOWNORMAL);
+    SetWindowPos(Chooser(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  }
+
+  HWND Chooser() { return program_.Chooser().Handle(); }
+  HWND Tree() { return FindWindowW(L"TavelinFKvel", nullptr); }
+  void PressOk() { SendMessageW(GetDlgItem(Chooser(), ChooserWindow::kBtOk), BM_CLICK, 0, 0); }
+
+  // The tree window as the user sees it: its place, size and title, and which lists show.
+  std::wstring Seen() {
+    RECT place{};
+    GetWindowRect(Tree(), &place);
+    wchar_t title[512] = {};
+    GetWindowTextW(Tree(), title, 512);
+    std::wstring seen = std::wstring(title) + L' ' + std::to_wstring(place.left) + L',' +
+                        std::to_wstring(place.top) + L',' + std::to_wstring(place.right) + L',' +
+                        std::to_wstring(place.bottom) + L' ';
+    for (int id = 100; id <= 150; ++id)
+      seen += IsWindowVisible(GetDlgItem(Tree(), id)) ? L'1' : L'0';
+    return seen;
+  }
+
+  // The user, while a message is up, clicks ok and double-clicks a folder of the chooser.
+  void TryTheChooser() {
+    EXPECT_FALSE(IsWindowEnabled(Chooser()));
+    EXPECT_FALSE(IsWindowEnabled(Tree()));
+    RECT ok{}, row{}, tree{};
+    GetWindowRect(GetDlgItem(Chooser(), ChooserWindow::kBtOk), &ok);
+    const HWND dirs = GetDlgItem(Chooser(), ChooserWindow::kLDirs);
+    SendMessageW(dirs, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    MapWindowPoints(dirs, nullptr, reinterpret_cast<POINT*>(&row), 2);
+    GetWindowRect(Tree(), &tree);
+    const POINT onOk{ok.left + 4, (ok.top + ok.bottom) / 2}, onRow{row.left + 4, row.top + 3};
+    ASSERT_FALSE(PtInRect(&tree, onOk) || PtInRect(&tree, onRow));
+    Click(onOk);
+    Click(onRow, true);
+    std::this_thread::sleep_for(500ms);
+    EXPECT_TRUE(IsWindowVisible(Tree()));
+  }
+
+  const platform::testing::TempFolder temp_;
+  const platform::testing::ScopedWorkingDirectory inside_{temp_.path()};
+  Win32Screen screen_;
+  MessageBoxView messages_;
+  FailingFileSystem fileSystem_;
+  app::Win32Program program_{fileSystem_, platform::NativeLauncher(), messages_, screen_};
+};
+
+TEST_F(ModalTest, WhileAMessageIsUpNoWindowOfTheProgramTakesInput) {
+  auto limit = AnswerBoxes([this] { TryTheChooser(); });
+  PressOk();
+  EXPECT_EQ(Await(limit), std::vector<std::wstring>{L"Màxim  50 subcarpetes"});
+  EXPECT_TRUE(IsWindowEnabled(Chooser()));
+  const std::wstring interrupted = Seen();
+  auto again = AnswerBoxes();
+  PressOk();
+  EXPECT_EQ(Await(again).size(), 1u);
+  EXPECT_EQ(Seen(), interrupted);
+
+  // A note run as a program.
+  const HWND notes = GetDlgItem(Tree(), 101);
+  SendMessageW(notes, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(notes, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  auto refused = AnswerBoxes([this] { TryTheChooser(); });
+  SendMessageW(GetDlgItem(GetDlgItem(Tree(), 200), 302), BM_CLICK, 0, 0);
+  EXPECT_EQ(Await(refused), std::vector<std::wstring>{L"No és un executable"});
+  EXPECT_EQ(Seen(), interrupted);
+}
+
+// The failure stops at the window's edge, is told once in the system's words, and the program
+// goes on: the chooser closes and keeps the folder.
+TEST_F(ModalTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
+  fileSystem_.failing = true;
+  auto failure = AnswerBoxes();
+  PressOk();
+  EXPECT_EQ(Await(failure), std::vector<std::wstring>{L"No s'ha pogut llegir «7»: accés denegat"});
+  fileSystem_.failing = false;
+  auto limit = AnswerBoxes();
+  PressOk();
+  EXPECT_EQ(Await(limit), std::vector<std::wstring>{L"Màxim  50 subcarpetes"});
+  SendMessageW(Chooser(), WM_CLOSE, 0, 0);
+  const std::wstring folder = temp_.path();
+  EXPECT_EQ(platform::testing::ReadBytes(temp_ / L"Recents.txt"),
+            std::string(folder.begin(), folder.end()) + "\r\n");
+}
+
+}  // namespace
+}  // namespace tavelin::win32
