@@ -1,15 +1,49 @@
 // The program as main wires it, driven as a user would: choose a folder, see its tree, close
 // the chooser, act on a file from the tree window that outlives it.
 #include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
 
 #include "app/Program.h"
 #include "gui/TreeViewRig.h"
+#include "gui/common/QtMessageView.h"
 
 namespace tavelin::app {
+
+namespace {
+
+// The program's real message box, counted.
+struct CountedMessages : gui::QtMessageView {
+  int shown = 0;
+  void ShowMessage(const std::u16string& text) override {
+    ++shown;
+    gui::QtMessageView::ShowMessage(text);
+  }
+};
+
+// Reads every message box that comes up while `run` runs and closes it, once `whileUp` has run
+// with the first one up; gives their texts.
+QStringList AnswerBoxes(const std::function<void()>& run, const std::function<void()>& whileUp) {
+  QStringList texts;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    if (texts.isEmpty()) whileUp();
+    texts << box->text();
+    box->accept();
+  });
+  watcher.start(20);
+  run();
+  return texts;
+}
+
+}  // namespace
 
 class ProgramTest : public QObject {
   Q_OBJECT
@@ -58,6 +92,38 @@ class ProgramTest : public QObject {
     QCOMPARE(open(), 0);
     QVERIFY(!program.TreeWindow().Loaded());
     QDir::setCurrent(previous);
+  }
+
+  // While a message is up, the chooser takes no click and no key: its ok would start a second
+  // pass inside the first, a double click on a folder would unload the tree under the walk.
+  void NoWindowTakesInputWhileAMessageIsUp() {
+    QTemporaryDir root;
+    for (int i = 0; i < 51; ++i)
+      gui::testing::MakeFolder(root.path() + "/" + QString::number(i), {"nota.txt"});
+    CountedMessages messages;
+    fakes::FakeLauncher launcher;
+    gui::QtScreen screen;
+    Program program(platform::NativeFileSystem(), launcher, messages, screen);
+    gui::ChooserWindow& chooser = program.Chooser();
+    chooser.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+    QVERIFY(chooser.LDirs().SetPath(gui::ToU16String(root.path())));
+    auto* ok = chooser.findChild<QPushButton*>(QStringLiteral("BtOk"));
+    auto* dirs = chooser.findChild<QListWidget*>(QStringLiteral("LDirs"));
+    const auto tryTheChooser = [&] {
+      QWindow* window = chooser.windowHandle();
+      QTest::mouseClick(window, Qt::LeftButton, {}, ok->mapTo(&chooser, ok->rect().center()));
+      const QPoint row = dirs->visualItemRect(dirs->item(1)).center();
+      QTest::mouseDClick(window, Qt::LeftButton, {}, dirs->viewport()->mapTo(&chooser, row));
+      QTest::keyClick(window, Qt::Key_Return);
+    };
+    const QStringList texts =
+        AnswerBoxes([&] { QTest::mouseClick(ok, Qt::LeftButton); }, tryTheChooser);
+    QCOMPARE(texts, QStringList{"Màxim  50 subcarpetes"});
+    QCOMPARE(messages.shown, 1);
+    QCOMPARE(program.Layout().FolderCount, 51);
+    QCOMPARE(program.TreeWindow().Window()->windowTitle(), root.path());
+    QCOMPARE(gui::ToQString(chooser.LDirs().Path()), root.path());
   }
 };
 

@@ -95,64 +95,59 @@ class LauncherTest : public ::testing::Test {
   const testing::ScopedWorkingDirectory inside_{temp_.path()};
 };
 
-// What the launcher hands the system, and the shell's start for a program that needs elevation,
-// which no test system here can ask for.
+// What the launcher hands the system, each call written "how|application|line|hidden", and the
+// shell's start for a program that needs elevation, which no test system here can ask for.
 TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
-  struct Call {
-    std::wstring how, application, line;
-    bool hidden;
-  };
-  std::vector<Call> calls;
+  std::vector<std::wstring> calls;
   std::vector<unsigned long> answers;
+  const auto call = [&](const std::wstring& record) {
+    calls.push_back(record);
+    const unsigned long answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  };
   WindowsLauncher launcher(
       {[&](const std::wstring& application, std::wstring& line, bool hidden, bool console) {
-         calls.push_back({console ? L"console" : L"process", application, line, hidden});
-         const unsigned long answer = answers.front();
-         answers.erase(answers.begin());
-         return answer;
+         return call((console ? L"console|" : L"process|") + application + L'|' + line + L'|' +
+                     (hidden ? L'h' : L's'));
        },
        [&](const std::wstring& application, const std::wstring& parameters, bool hidden) {
-         calls.push_back({L"shell", application, parameters, hidden});
-         const unsigned long answer = answers.front();
-         answers.erase(answers.begin());
-         return answer;
+         return call(L"shell|" + application + L'|' + parameters + L'|' + (hidden ? L'h' : L's'));
        }});
   const std::wstring system = SystemFolder();
-  const std::u16string wordPad = u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
-  const std::u16string file = u"C:\\Eines amb blancs\\instal·lador.exe";
+  const std::wstring wordPad = L"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
+  const std::wstring file = L"C:\\Eines amb blancs\\instal·lador.exe";
+  const auto named = core::NamedProgram(Utf16(wordPad), u"C:\\a b.txt", WindowState::NormalFocus);
+  const auto itself = core::FileAsProgram(Utf16(file), WindowState::NormalFocus);
   struct Case {
     std::vector<unsigned long> answers;
     std::function<void()> start;
     int error;
-    std::vector<Call> calls;
+    std::vector<std::wstring> calls;
   };
   const Case cases[] = {
       {{ERROR_FILE_NOT_FOUND, 0},
        [&] { core::Externs::RunCommand(u"Tavelin.pdf", launcher); },
        0,
-       {{L"console", system + L"\\cmd.exe", L"cmd.exe /c Tavelin.pdf", true},
-        {L"console", system + L"\\command.com", L"command.com /c Tavelin.pdf", true}}},
+       {L"console|" + system + L"\\cmd.exe|cmd.exe /c Tavelin.pdf|h",
+        L"console|" + system + L"\\command.com|command.com /c Tavelin.pdf|h"}},
       {{0},
-       [&] {
-         launcher.Start(core::NamedProgram(wordPad, u"C:\\a b.txt", WindowState::NormalFocus));
-       },
+       [&] { launcher.Start(named); },
        0,
-       {{L"process", Wide(wordPad), Wide(wordPad) + L" C:\\a b.txt", false}}},
+       {L"process|" + wordPad + L'|' + wordPad + L" C:\\a b.txt|s"}},
       {{kElevationRequired, 0},
-       [&] { launcher.Start(core::FileAsProgram(file, WindowState::NormalFocus)); },
+       [&] { launcher.Start(itself); },
        0,
-       {{L"process", Wide(file), Wide(file), false}, {L"shell", Wide(file), L"", false}}},
+       {L"process|" + file + L'|' + file + L"|s", L"shell|" + file + L"||s"}},
       {{kElevationRequired, ERROR_CANCELLED},
-       [&] {
-         launcher.Start(core::NamedProgram(wordPad, u"C:\\a b.txt", WindowState::NormalFocus));
-       },
+       [&] { launcher.Start(named); },
        ERROR_CANCELLED,
-       {{L"process", Wide(wordPad), Wide(wordPad) + L" C:\\a b.txt", false},
-        {L"shell", Wide(wordPad), L"C:\\a b.txt", false}}},
+       {L"process|" + wordPad + L'|' + wordPad + L" C:\\a b.txt|s",
+        L"shell|" + wordPad + L"|C:\\a b.txt|s"}},
       {{ERROR_BAD_EXE_FORMAT},
-       [&] { launcher.Start(core::FileAsProgram(file, WindowState::NormalFocus)); },
+       [&] { launcher.Start(itself); },
        ERROR_BAD_EXE_FORMAT,
-       {{L"process", Wide(file), Wide(file), false}}},
+       {L"process|" + file + L'|' + file + L"|s"}},
   };
   for (const Case& c : cases) {
     calls.clear();
@@ -164,13 +159,7 @@ TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
       error = failure.code();
     }
     EXPECT_EQ(error, c.error);
-    ASSERT_EQ(calls.size(), c.calls.size()) << c.calls.front().line;
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-      EXPECT_EQ(calls[i].how, c.calls[i].how);
-      EXPECT_EQ(calls[i].application, c.calls[i].application);
-      EXPECT_EQ(calls[i].line, c.calls[i].line);
-      EXPECT_EQ(calls[i].hidden, c.calls[i].hidden);
-    }
+    EXPECT_EQ(calls, c.calls);
   }
 }
 

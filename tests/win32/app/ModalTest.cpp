@@ -8,6 +8,7 @@
 #include <chrono>
 #include <functional>
 #include <future>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -89,31 +90,13 @@ void Click(POINT at, bool twice = false) {
     SendInput(2, press, sizeof(INPUT));
 }
 
-// A file system that fails in the middle of a walk, with a message in the system's language.
-class FailingFileSystem : public platform::FileSystem {
- public:
-  char16_t Separator() const override { return native_.Separator(); }
-  std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
-    return native_.ListFolder(folder);
+// Info fails as nothing expects, in the system's language; any other program is refused.
+struct FailingLauncher : platform::Launcher {
+  void Start(const platform::StartRequest& request) override {
+    if (request.kind == platform::ProgramKind::Interpreter)
+      throw std::runtime_error("No s'ha pogut obrir «Tavelin.pdf»: accés denegat");
+    throw platform::StartError("Cannot start", ERROR_BAD_EXE_FORMAT);
   }
-  void EnumerateFolder(const std::u16string& folder,
-                       const std::function<void(platform::FolderEntry&&)>& take) const override {
-    if (failing && folder.ends_with(u"\\7\\"))
-      throw platform::SystemError("No s'ha pogut llegir «7»: accés denegat", 5);
-    native_.EnumerateFolder(folder, take);
-  }
-  bool IsFolder(const std::u16string& path) const override { return native_.IsFolder(path); }
-  bool IsOrdinaryFile(const std::u16string& path) const override {
-    return native_.IsOrdinaryFile(path);
-  }
-  std::string ReadFile(const std::u16string& path) const override { return native_.ReadFile(path); }
-  void ReplaceFile(const std::u16string& path, const std::string& bytes) const override {
-    native_.ReplaceFile(path, bytes);
-  }
-  bool failing = false;
-
- private:
-  const platform::FileSystem& native_ = platform::NativeFileSystem();
 };
 
 // The program at the top left of the screen, in a folder of 51 sub-folders each with a note.
@@ -169,8 +152,8 @@ class ModalTest : public ::testing::Test {
   const platform::testing::ScopedWorkingDirectory inside_{temp_.path()};
   Win32Screen screen_;
   MessageBoxView messages_;
-  FailingFileSystem fileSystem_;
-  app::Win32Program program_{fileSystem_, platform::NativeLauncher(), messages_, screen_};
+  FailingLauncher launcher_;
+  app::Win32Program program_{platform::NativeFileSystem(), launcher_, messages_, screen_};
 };
 
 TEST_F(ModalTest, WhileAMessageIsUpNoWindowOfTheProgramTakesInput) {
@@ -195,13 +178,12 @@ TEST_F(ModalTest, WhileAMessageIsUpNoWindowOfTheProgramTakesInput) {
 }
 
 // The failure stops at the window's edge, is told once in the system's words, and the program
-// goes on: the chooser closes and keeps the folder.
+// goes on: a pass runs, the chooser closes and keeps the folder.
 TEST_F(ModalTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
-  fileSystem_.failing = true;
   auto failure = AnswerBoxes();
-  PressOk();
-  EXPECT_EQ(Await(failure), std::vector<std::wstring>{L"No s'ha pogut llegir «7»: accés denegat"});
-  fileSystem_.failing = false;
+  SendMessageW(Chooser(), WM_COMMAND, ChooserWindow::kOpInfo, 0);
+  EXPECT_EQ(Await(failure),
+            std::vector<std::wstring>{L"No s'ha pogut obrir «Tavelin.pdf»: accés denegat"});
   auto limit = AnswerBoxes();
   PressOk();
   EXPECT_EQ(Await(limit), std::vector<std::wstring>{L"Màxim  50 subcarpetes"});
