@@ -63,7 +63,7 @@ test-asan: build-asan
 # has: they are built there and handed over.
 WINDOWS_CONFIGURE = cmake -S . -B $(BUILD_WINDOWS) \
   -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Debug -DTAVELIN_GUI=OFF \
+  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_GUI=OFF \
   -DTAVELIN_WERROR=$(WERROR) -DTAVELIN_ICON_FILE=$(abspath $(BUILD))/src/app/tavelin.ico \
   -DTAVELIN_HELP_DOCUMENT=$(abspath $(BUILD))/Tavelin.pdf
 
