@@ -1,7 +1,8 @@
 # make run: install what is missing, build, start Tavelin.
 # make test: install what is missing, build, run every test (also under the sanitizers, and the
 # Windows build under Wine).
-# make windows: cross-build the Windows program, tavelin.exe with its help beside it.
+# make windows: cross-build the Windows program, tavelin.exe with its help beside it, and the
+# download zip that holds both.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_WINDOWS ?= build-windows
@@ -71,7 +72,7 @@ windows: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target help_document tavelin_windows_icon
 	$(WINDOWS_CONFIGURE)
-	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin
+	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin_download
 
 # The Windows program, its front end, the core and the Win32 platform layer under Wine.
 # The prefix is made once, without a display, so that no installer dialog waits for a click;
