@@ -5,11 +5,9 @@
 #include <cstdint>
 #include <system_error>
 
-#include "pictures/TavelinIcon.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Fonts.h"
-#include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
 
@@ -90,9 +88,6 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   SetWindowSubclass(recents_.Edit(), &ChooserWindow::KeyHook, kKeyHookId,
                     reinterpret_cast<DWORD_PTR>(this));
 
-  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
   dpi_ = Dpi::Of(Handle());
   Layout();
 
@@ -109,6 +104,7 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 
 void ChooserWindow::Layout() {
   const Dpi dpi = dpi_;
+  icons_.Apply(Handle(), dpi);
   font_ = CreateClassicFont(kWindowFont, dpi);
   okFont_ = CreateClassicFont(kOkFont, dpi);
 

@@ -9,6 +9,7 @@
 #include "core/folderchoice/FPrvSD.h"
 #include "core/views/ChooserView.h"
 #include "platform/Platform.h"
+#include "win32/common/AppIcon.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
 #include "win32/common/Window.h"
@@ -59,7 +60,7 @@ class ChooserWindow : public Window, public core::ChooserView {
   Dpi dpi_;
   UniqueFont font_;
   UniqueFont okFont_;
-  UniqueIcon icon_;
+  WindowIcons icons_;
   UniqueBrush recentsBackground_;
   UniqueBrush dirsBackground_;
 };

@@ -10,7 +10,6 @@
 #include "pictures/Executa.xpm"
 #include "pictures/MiraCarpeta.xpm"
 #include "pictures/Paint.xpm"
-#include "pictures/TavelinIcon.xpm"
 #include "pictures/WordPad.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Fonts.h"
@@ -79,9 +78,7 @@ TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
   SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  icons_.Apply(Handle(), dpi_);
   nameFont_ = CreateClassicFont(kTreeNameFont, dpi_);
   listFont_ = CreateClassicFont(kFileListFont, dpi_);
   stripBrush_.reset(CreateSolidBrush(kStripColor));
@@ -162,6 +159,7 @@ void TreeWindow::PlaceStrip() {
 
 void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = Dpi(dpi);
+  icons_.Apply(Handle(), dpi_);
   UniqueFont nameFont = CreateClassicFont(kTreeNameFont, dpi_);
   UniqueFont listFont = CreateClassicFont(kFileListFont, dpi_);
   surface_->Rescale(dpi_, nameFont.get());

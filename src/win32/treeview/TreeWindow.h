@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/views/TreeWindowView.h"
+#include "win32/common/AppIcon.h"
 #include "win32/common/Handles.h"
 #include "win32/common/Window.h"
 #include "win32/treeview/FileListBox.h"
@@ -56,7 +57,7 @@ class TreeWindow : public Window {
 
   Events events_;
   Dpi dpi_;
-  UniqueIcon icon_;
+  WindowIcons icons_;
   UniqueFont nameFont_;
   UniqueFont listFont_;
   UniqueBrush stripBrush_;

@@ -1,10 +1,15 @@
-// The version resource of tavelin.exe, as Explorer reads it.
+// The resources of tavelin.exe as Explorer and the windows read them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "pictures/TavelinIcon16.xpm"
+#include "win32/common/AppIcon.h"
+#include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
 namespace {
@@ -42,6 +47,73 @@ TEST(ReleaseTest, VersionResourceIsTheProjectVersion) {
   const auto& fixed = *static_cast<const VS_FIXEDFILEINFO*>(value);
   EXPECT_EQ(Dotted(fixed.dwFileVersionMS, fixed.dwFileVersionLS), TAVELIN_VERSION L".0");
   EXPECT_EQ(Dotted(fixed.dwProductVersionMS, fixed.dwProductVersionLS), TAVELIN_VERSION L".0");
+}
+
+TEST(ReleaseTest, IconGroupHoldsTheFiveSizes) {
+  const HMODULE program = LoadLibraryExW(BuiltProgram().c_str(), nullptr,
+                                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(program, nullptr);
+  const HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(kAppIconId), RT_GROUP_ICON);
+  ASSERT_NE(found, nullptr);
+  // Three words, then an entry of 14 bytes per image whose first byte is its width, 0 for 256.
+  const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(program, found)));
+  std::vector<int> sides;
+  for (int i = 0; i < (group[4] | group[5] << 8); ++i)
+    sides.push_back(group[6 + 14 * i] == 0 ? 256 : group[6 + 14 * i]);
+  EXPECT_EQ(sides, (std::vector<int>{16, 32, 48, 64, 256}));
+  FreeLibrary(program);
+}
+
+// The icon's colour pixels, row by row from the top, as 0xAARRGGBB.
+std::vector<std::uint32_t> PixelsOf(HICON icon, int& side) {
+  ICONINFO info{};
+  GetIconInfo(icon, &info);
+  BITMAP bitmap{};
+  GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+  side = bitmap.bmWidth;
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof format.bmiHeader, side, -side, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(side * side));
+  const HDC screen = GetDC(nullptr);
+  GetDIBits(screen, info.hbmColor, 0, static_cast<UINT>(side), pixels.data(), &format,
+            DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return pixels;
+}
+
+TEST(ReleaseTest, WindowTakesTheIconAtItsDpisSizesAndTheSmallOneAsDrawn) {
+  const HWND window =
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  WindowIcons icons;
+  const struct { int dpi, big, small; } cases[] = {{96, 32, 16}, {144, 48, 24}, {192, 64, 32}};
+  for (const auto& c : cases) {
+    icons.Apply(window, Dpi(c.dpi));
+    int big = 0;
+    int small = 0;
+    PixelsOf(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0)), big);
+    PixelsOf(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), small);
+    EXPECT_EQ(big, c.big) << c.dpi;
+    EXPECT_EQ(small, c.small) << c.dpi;
+  }
+
+  // At 96 DPI the small icon is the 16-pixel picture itself, not the 32-pixel one made smaller.
+  icons.Apply(window, Dpi(96));
+  int side = 0;
+  const std::vector<std::uint32_t> pixels =
+      PixelsOf(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), side);
+  const Picture drawn = ReadXpm(kTavelinIcon16);
+  ASSERT_EQ(side, drawn.width);
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      if (drawn.At(x, y) >> 24 == 0) continue;
+      ASSERT_EQ(pixels[static_cast<std::size_t>(y * side + x)] & 0xFFFFFF,
+                drawn.At(x, y) & 0xFFFFFF)
+          << x << ',' << y;
+    }
+  }
+  DestroyWindow(window);
 }
 
 }  // namespace
