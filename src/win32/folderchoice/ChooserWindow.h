@@ -12,6 +12,7 @@
 #include "win32/common/AppIcon.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
+#include "win32/common/Palette.h"
 #include "win32/common/Window.h"
 #include "win32/folderchoice/DirListBox.h"
 #include "win32/folderchoice/RecentsComboBox.h"
@@ -47,6 +48,8 @@ class ChooserWindow : public Window, public core::ChooserView {
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id);
   // Sizes the client area, places the controls and makes the fonts for `dpi_`.
   void Layout();
+  // The colours of the labels and lists for the theme the user has now.
+  void ApplyColours();
   void OnCommand(int id, int code);
   LRESULT OnColor(UINT message, HDC dc, HWND control);
   static LRESULT CALLBACK KeyHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -61,6 +64,7 @@ class ChooserWindow : public Window, public core::ChooserView {
   UniqueFont font_;
   UniqueFont okFont_;
   WindowIcons icons_;
+  ChooserPalette palette_;
   UniqueBrush recentsBackground_;
   UniqueBrush dirsBackground_;
 };

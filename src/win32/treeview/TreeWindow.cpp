@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/views/Color.h"
 #include "pictures/BlocDeNotes.xpm"
 #include "pictures/Executa.xpm"
 #include "pictures/MiraCarpeta.xpm"
@@ -13,6 +12,7 @@
 #include "pictures/WordPad.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Fonts.h"
+#include "win32/common/Palette.h"
 #include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
@@ -22,11 +22,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavelinFKvel";
 constexpr float kLoadWidth = 304;
 constexpr float kLoadHeight = 202;
-constexpr COLORREF kForeColor = core::Rgb(0, 0, 128);
-constexpr COLORREF kFillColor = core::Rgb(255, 255, 128);
 
 constexpr float kStripWidth = 305;
-constexpr COLORREF kStripColor = core::Rgb(192, 192, 255);
 constexpr float kButtonSize = 16;
 constexpr float kButtonTop = 4;
 constexpr std::array<float, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
@@ -46,6 +43,10 @@ constexpr int kFirstListId = 100;
 constexpr int kStripId = 200;
 constexpr int kFirstButtonId = 300;
 constexpr UINT_PTR kStripSubclassId = 1;
+
+MemorySurface::Style SurfaceStyle(const TreePalette& palette) {
+  return {palette.background, palette.text, palette.fill, palette.connectors, palette.outlines};
+}
 
 HMENU ControlId(int id) {
   return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -81,11 +82,12 @@ TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
   icons_.Apply(Handle(), dpi_);
   nameFont_ = CreateClassicFont(kTreeNameFont, dpi_);
   listFont_ = CreateClassicFont(kFileListFont, dpi_);
-  stripBrush_.reset(CreateSolidBrush(kStripColor));
+  palette_ = TreeColours(HighContrastOn());
+  stripBrush_.reset(CreateSolidBrush(palette_.strip));
 
   surface_ = std::make_unique<MemorySurface>(
-      dpi_, MemorySurface::Style{GetSysColor(COLOR_BTNFACE), kForeColor, kFillColor},
-      nameFont_.get(), [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
+      dpi_, SurfaceStyle(palette_), nameFont_.get(),
+      [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
   RECT client{};
   GetClientRect(Handle(), &client);
   surface_->Reserve(client.right, client.bottom);
@@ -157,6 +159,14 @@ void TreeWindow::PlaceStrip() {
   }
 }
 
+void TreeWindow::OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam) {
+  palette_ = TreeColours(HighContrastOn());
+  stripBrush_.reset(CreateSolidBrush(palette_.strip));
+  // The drawing takes them at the next pass, which draws it anew.
+  surface_->SetStyle(SurfaceStyle(palette_));
+  FollowColourChange(Handle(), message, wParam, lParam);
+}
+
 void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = Dpi(dpi);
   icons_.Apply(Handle(), dpi_);
@@ -219,7 +229,7 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) == strip_) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kStripColor);
+        SetBkColor(reinterpret_cast<HDC>(wParam), palette_.strip);
         return reinterpret_cast<LRESULT>(stripBrush_.get());
       }
       break;
@@ -233,6 +243,10 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       // The first sizes come while the window is created, before it has a drawing.
       if (surface_) surface_->Reserve(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnColoursChanged(message, wParam, lParam);
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
