@@ -4,10 +4,11 @@
 function(tavelin_release_image target)
   target_link_options(${target} PRIVATE -Wl,--no-insert-timestamp)
   set(program $<TARGET_FILE:${target}>)
+  # objcopy writes the time into each header unless given a fixed one, 0 for none; the program
+  # keeps the debug file's checksum.
+  set(objcopy ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CMAKE_OBJCOPY})
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${program}.debug
-    # objcopy writes the time into the header unless a fixed one is given; 0 is none.
-    COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0
-            ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${program}.debug ${program}
+    COMMAND ${objcopy} --only-keep-debug ${program} ${program}.debug
+    COMMAND ${objcopy} --strip-all --add-gnu-debuglink=${program}.debug ${program}
     VERBATIM)
 endfunction()
