@@ -1,7 +1,8 @@
-# cmake -DOBJDUMP=<objdump> -DPROGRAM=<tavelin.exe> -DRELINKED=<tavelin.exe> -DMAX_BYTES=<n>
-#       -P ReleaseImage.cmake
+# cmake -DOBJDUMP=<objdump> -DWINDRES=<windres> -DPROGRAM=<tavelin.exe> -DRELINKED=<tavelin.exe>
+#       -DMAX_BYTES=<n> -DVERSION=<major.minor.patch> -P ReleaseImage.cmake
 # Fails unless the program ships without debug sections or a link time stamp, within its size
-# bound, and a second link of the same objects gave the same bytes.
+# bound, with the project's version and the icon's five sizes in its resources, and a second
+# link of the same objects gave the same bytes.
 cmake_minimum_required(VERSION 3.21)
 execute_process(COMMAND ${OBJDUMP} -h ${PROGRAM} OUTPUT_VARIABLE sections RESULT_VARIABLE result)
 if(NOT result EQUAL 0 OR NOT sections MATCHES "\\.text")
@@ -25,6 +26,33 @@ math(EXPR stamp_offset "${lfanew} + 8")
 file(READ ${PROGRAM} stamp OFFSET ${stamp_offset} LIMIT 4 HEX)
 if(NOT stamp STREQUAL "00000000")
   message(FATAL_ERROR "${PROGRAM} carries a link time stamp: ${stamp}")
+endif()
+
+# The resources as windres reads them back: the version, then the icon group's entries, each
+# starting with its width as an octal escape (0 for 256).
+execute_process(COMMAND ${WINDRES} -i ${PROGRAM} -O rc OUTPUT_VARIABLE resources
+                COMMAND_ERROR_IS_FATAL ANY)
+string(REPLACE "." ", " numbers "${VERSION}")
+foreach(field IN ITEMS "FILEVERSION ${numbers}, 0\n" "PRODUCTVERSION ${numbers}, 0\n"
+                       "\"FileVersion\", \"${VERSION}\"" "\"ProductVersion\", \"${VERSION}\"")
+  string(FIND "${resources}" "${field}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "${PROGRAM} lacks ${field} in its version resource")
+  endif()
+endforeach()
+string(REGEX MATCHALL "\"\\\\[0-7][0-7][0-7]\\\\[0-7]+\\\\000\\\\000\", 1, 32"
+       entries "${resources}")
+set(sides)
+foreach(entry IN LISTS entries)
+  string(REGEX MATCH "^\"\\\\([0-7])([0-7])([0-7])" digits "${entry}")
+  math(EXPR side "${CMAKE_MATCH_1} * 64 + ${CMAKE_MATCH_2} * 8 + ${CMAKE_MATCH_3}")
+  if(side EQUAL 0)
+    set(side 256)
+  endif()
+  list(APPEND sides ${side})
+endforeach()
+if(NOT sides STREQUAL "16;32;48;64;256")
+  message(FATAL_ERROR "${PROGRAM}'s icon group holds the sizes ${sides}, not 16, 32, 48, 64, 256")
 endif()
 
 file(SHA256 ${PROGRAM} first)
