@@ -59,9 +59,9 @@ test-asan: build-asan
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The Windows program, cross-built with MinGW-w64: $(BUILD_WINDOWS)/tavelin.exe with Tavelin.pdf
-# beside it. Its icon and its help document are drawn by Qt tools, which only the Linux build
-# has: they are built there and handed over.
+# The Windows program, cross-built with MinGW-w64 and optimised: $(BUILD_WINDOWS)/tavelin.exe with
+# Tavelin.pdf beside it, and the download zip of both. Its icon and its help document are drawn by
+# Qt tools, which only the Linux build has: they are built there and handed over.
 WINDOWS_CONFIGURE = cmake -S . -B $(BUILD_WINDOWS) \
   -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_GUI=OFF \
@@ -73,6 +73,8 @@ windows: deps
 	cmake --build $(BUILD) -j $(JOBS) --target help_document tavelin_windows_icon
 	$(WINDOWS_CONFIGURE)
 	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin_download
+	@# The hashes to publish beside the download.
+	@cd $(BUILD_WINDOWS) && sha256sum tavelin.exe Tavelin-*-windows-x64.zip
 
 # The Windows program, its front end, the core and the Win32 platform layer under Wine.
 # The prefix is made once, without a display, so that no installer dialog waits for a click;
