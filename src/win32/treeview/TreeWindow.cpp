@@ -163,7 +163,7 @@ void TreeWindow::OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam) {
   palette_ = TreeColours(HighContrastOn());
   stripBrush_.reset(CreateSolidBrush(palette_.strip));
   // The drawing takes them at the next pass, which draws it anew.
-  surface_->SetStyle(SurfaceStyle(palette_));
+  if (surface_) surface_->SetStyle(SurfaceStyle(palette_));
   FollowColourChange(Handle(), message, wParam, lParam);
 }
 
