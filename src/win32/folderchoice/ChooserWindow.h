@@ -46,7 +46,7 @@ class ChooserWindow : public Window, public core::ChooserView {
 
  private:
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id);
-  // Sizes the client area, places the controls and makes the fonts for `dpi_`.
+  // Sizes the client area, places the controls and makes the fonts and icons for `dpi_`.
   void Layout();
   // The colours of the labels and lists for the theme the user has now.
   void ApplyColours();
