@@ -1,7 +1,8 @@
 # make run: install what is missing, build, start Tavelin.
 # make test: install what is missing, build, run every test (also under the sanitizers, and the
 # Windows build under Wine).
-# make windows: cross-build the Windows program, tavelin.exe with its help beside it.
+# make windows: cross-build the Windows program, tavelin.exe with its help beside it, and the
+# download zip that holds both.
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_WINDOWS ?= build-windows
@@ -58,12 +59,12 @@ test-asan: build-asan
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  ctest --output-on-failure -j $(JOBS)
 
-# The Windows program, cross-built with MinGW-w64: $(BUILD_WINDOWS)/tavelin.exe with Tavelin.pdf
-# beside it. Its icon and its help document are drawn by Qt tools, which only the Linux build
-# has: they are built there and handed over.
+# The Windows program, cross-built with MinGW-w64 and optimised: $(BUILD_WINDOWS)/tavelin.exe with
+# Tavelin.pdf beside it, and the download zip of both. Its icon and its help document are drawn by
+# Qt tools, which only the Linux build has: they are built there and handed over.
 WINDOWS_CONFIGURE = cmake -S . -B $(BUILD_WINDOWS) \
   -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
-  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Debug -DTAVELIN_GUI=OFF \
+  -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_GUI=OFF \
   -DTAVELIN_WERROR=$(WERROR) -DTAVELIN_ICON_FILE=$(abspath $(BUILD))/src/app/tavelin.ico \
   -DTAVELIN_HELP_DOCUMENT=$(abspath $(BUILD))/Tavelin.pdf
 
@@ -71,7 +72,9 @@ windows: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target help_document tavelin_windows_icon
 	$(WINDOWS_CONFIGURE)
-	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin
+	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin_download
+	@# The hashes to publish beside the download.
+	@cd $(BUILD_WINDOWS) && sha256sum tavelin.exe Tavelin-*-windows-x64.zip
 
 # The Windows program, its front end, the core and the Win32 platform layer under Wine.
 # The prefix is made once, without a display, so that no installer dialog waits for a click;

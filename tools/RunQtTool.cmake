@@ -2,6 +2,8 @@
 # The tools draw with Qt's own font and PDF engines, which need no display; on Windows they find
 # the Qt libraries in QT_DLL_DIR, which need not be on PATH.
 set(ENV{QT_QPA_PLATFORM} offscreen)
+# Hash tables in a fixed order: the fonts of the help document are written in it.
+set(ENV{QT_HASH_SEED} 0)
 if(CMAKE_HOST_WIN32 AND QT_DLL_DIR)
   set(ENV{PATH} "${QT_DLL_DIR};$ENV{PATH}")
 endif()

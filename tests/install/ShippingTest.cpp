@@ -92,8 +92,10 @@ const QStringList kInstalledFiles = {
     "share/applications/tavelin.desktop",
     "share/doc/tavelin/Tavelin.pdf",
     "share/icons/hicolor/128x128/apps/tavelin.png",
+    "share/icons/hicolor/16x16/apps/tavelin.png",
     "share/icons/hicolor/256x256/apps/tavelin.png",
     "share/icons/hicolor/32x32/apps/tavelin.png",
+    "share/icons/hicolor/48x48/apps/tavelin.png",
     "share/icons/hicolor/64x64/apps/tavelin.png",
 };
 
@@ -167,13 +169,18 @@ class ShippingTest : public QObject {
     QCOMPARE(FilesUnder(prefix), kInstalledFiles);
     QCOMPARE(ReadAll(prefix + QStringLiteral("/share/doc/tavelin/Tavelin.pdf")),
              ReadAll(QStringLiteral(TAVELIN_HELP_DOCUMENT)));
-    // The 32-pixel icon and its whole-pixel enlargements, each in the folder of its size.
-    for (const int factor : {1, 2, 4, 8}) {
+    // The 16- and 32-pixel icons and their whole-pixel enlargements, each in the folder of
+    // its size.
+    const std::pair<const char*, int> icons[] = {{"TavelinIcon16", 1}, {"TavelinIcon", 1},
+                                                 {"TavelinIcon16", 3}, {"TavelinIcon", 2},
+                                                 {"TavelinIcon", 4},   {"TavelinIcon", 8}};
+    for (const auto& [picture, factor] : icons) {
+      const QImage expected =
+          EnlargedPicture(QStringLiteral("src/pictures/%1.xpm").arg(picture), factor);
       const QImage icon(QStringLiteral("%1/share/icons/hicolor/%2x%2/apps/tavelin.png")
                             .arg(prefix)
-                            .arg(32 * factor));
-      QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32),
-               EnlargedPicture(QStringLiteral("src/pictures/TavelinIcon.xpm"), factor));
+                            .arg(expected.width()));
+      QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), expected);
     }
     // Started from its entry, in the help's folder, "Info" finds the help by its bare name.
     const QString desktopFile = prefix + QStringLiteral("/share/applications/tavelin.desktop");

@@ -34,13 +34,22 @@ void DrawFooter(QPainter& painter, const QRectF& area, const QString& title, int
   painter.restore();
 }
 
-}  // namespace
-
-void WritePdf(QTextDocument& document, const QString& path, const QString& title) {
-  // QPdfWriter reports no failure to open its file: find it out first.
-  if (QFile file(path); !file.open(QIODevice::WriteOnly)) {
+// Qt writes the time of writing into the document's information: it becomes blanks of the same
+// length, which keeps every offset of the file right, so that the same text gives the same bytes.
+void BlankCreationDate(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite))
+    throw std::runtime_error("cannot reopen " + path.toStdString());
+  QByteArray bytes = file.readAll();
+  const qsizetype start = bytes.indexOf("/CreationDate (");
+  const qsizetype end = bytes.indexOf(')', start);
+  if (start < 0 || end < 0) return;
+  bytes.replace(start, end + 1 - start, QByteArray(end + 1 - start, ' '));
+  if (!file.seek(0) || file.write(bytes) != bytes.size())
     throw std::runtime_error("cannot write " + path.toStdString());
-  }
+}
+
+void WritePages(QTextDocument& document, const QString& path, const QString& title) {
   QPdfWriter writer(path);
   writer.setTitle(title);
   writer.setCreator(QStringLiteral("Tavelin"));
@@ -74,6 +83,17 @@ void WritePdf(QTextDocument& document, const QString& path, const QString& title
     DrawFooter(painter, QRectF(QPointF(0, body.height()), QSizeF(body.width(), footerHeight)),
                title, page + 1, pages);
   }
+}
+
+}  // namespace
+
+void WritePdf(QTextDocument& document, const QString& path, const QString& title) {
+  // QPdfWriter reports no failure to open its file: find it out first.
+  if (QFile file(path); !file.open(QIODevice::WriteOnly)) {
+    throw std::runtime_error("cannot write " + path.toStdString());
+  }
+  WritePages(document, path, title);
+  BlankCreationDate(path);
 }
 
 }  // namespace tavelin::helpdoc

@@ -1,7 +1,9 @@
 #include "win32/common/Fonts.h"
-#include "win32/common/Failures.h"
 
 #include <cmath>
+#include <cwchar>
+
+#include "win32/common/Failures.h"
 
 namespace tavelin::win32 {
 
@@ -13,13 +15,19 @@ int FontPixelHeight(float points, Dpi dpi) {
   return static_cast<int>(std::lround(points * static_cast<float>(dpi.Value()) / kPointsPerInch));
 }
 
+const wchar_t* FaceAt(const wchar_t* face, Dpi dpi) {
+  return dpi.Value() > kBaseDpi && std::wcscmp(face, L"MS Sans Serif") == 0
+             ? L"Microsoft Sans Serif"
+             : face;
+}
+
 UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi) {
   // A negative height asks for the character height, not the cell height, as point sizes mean.
   // Without antialiasing the names stay as crisp as the drawing around them.
   HFONT font =
       CreateFontW(-FontPixelHeight(face.points, dpi), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL,
                   FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.face);
+                  NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, FaceAt(face.face, dpi));
   if (font == nullptr) ThrowLastError("CreateFontW");
   return UniqueFont(font);
 }

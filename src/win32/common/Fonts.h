@@ -19,6 +19,10 @@ inline constexpr FontFace kFileListFont{L"Tahoma", 8.25F, false};
 // DPI.
 int FontPixelHeight(float points, Dpi dpi);
 
+// The face asked of the system for `face` at `dpi`. "MS Sans Serif" is a bitmap font with a few
+// fixed sizes: above 96 DPI its TrueType match stands in for it, so that text scales smoothly.
+const wchar_t* FaceAt(const wchar_t* face, Dpi dpi);
+
 // Throws platform::SystemError when the system cannot make the font.
 UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi);
 

@@ -1,4 +1,5 @@
 #include "win32/common/Window.h"
+
 #include "win32/common/Failures.h"
 
 namespace tavelin::win32 {

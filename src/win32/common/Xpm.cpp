@@ -1,5 +1,4 @@
 #include "win32/common/Xpm.h"
-#include "win32/common/Failures.h"
 
 #include <windows.h>
 
@@ -9,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "win32/common/Failures.h"
 
 namespace tavelin::win32 {
 

@@ -4,12 +4,10 @@
 
 #include <cstdint>
 
-#include "pictures/TavelinIcon.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
-#include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
 
@@ -34,11 +32,6 @@ constexpr float kLstRDroppedHeight = 3600;
 constexpr FontFace kWindowFont{L"MS Sans Serif", 8.25F, false};
 constexpr FontFace kOkFont{L"MS Sans Serif", 9.75F, false};
 
-constexpr COLORREF kLabel2Color = RGB(0, 0, 128);
-constexpr COLORREF kLabel1Color = RGB(128, 0, 0);
-constexpr COLORREF kLstRColor = RGB(255, 255, 192);
-constexpr COLORREF kLDirsColor = RGB(192, 255, 192);
-
 constexpr UINT_PTR kKeyHookId = 1;
 
 // Shift 1, Ctrl 2, Alt 4, added up, as the key-down handlers take them.
@@ -59,9 +52,8 @@ void Place(HWND control, const Placement& p, Dpi dpi, float height) {
 
 ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                              const std::u16string& startFolder)
-    : dirs_(fileSystem),
-      recentsBackground_(CreateSolidBrush(kLstRColor)),
-      dirsBackground_(CreateSolidBrush(kLDirsColor)) {
+    : dirs_(fileSystem) {
+  ApplyColours();
   const HMENU menu = CreateMenu();
   if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info"))
     ThrowLastError("AppendMenuW");
@@ -87,9 +79,6 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   SetWindowSubclass(recents_.Edit(), &ChooserWindow::KeyHook, kKeyHookId,
                     reinterpret_cast<DWORD_PTR>(this));
 
-  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
   dpi_ = Dpi::Of(Handle());
   Layout();
 
@@ -106,6 +95,7 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 
 void ChooserWindow::Layout() {
   const Dpi dpi = dpi_;
+  icons_.Apply(Handle(), dpi);
   font_ = CreateClassicFont(kWindowFont, dpi);
   okFont_ = CreateClassicFont(kOkFont, dpi);
 
@@ -130,6 +120,12 @@ void ChooserWindow::Layout() {
   // A drop-down combo box is as tall as its edit field, which its font sets; the height it is
   // given is that of the field and the dropped list together.
   Place(recents_.Handle(), kLstRPlace, dpi, kLstRDroppedHeight);
+}
+
+void ChooserWindow::ApplyColours() {
+  palette_ = ChooserColours(HighContrastOn());
+  recentsBackground_.reset(CreateSolidBrush(palette_.recentsBack));
+  dirsBackground_.reset(CreateSolidBrush(palette_.dirsBack));
 }
 
 void ChooserWindow::Attach(core::FPrvSD& form) {
@@ -173,6 +169,11 @@ LRESULT ChooserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
       }
       break;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      ApplyColours();
+      FollowColourChange(Handle(), message, wParam, lParam);
+      return 0;
     case WM_DPICHANGED: {
       // Moved to a screen of another scale: the system suggests where the window goes.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -221,13 +222,13 @@ void ChooserWindow::OnCommand(int id, int code) {
 LRESULT ChooserWindow::OnColor(UINT message, HDC dc, HWND control) {
   if (message == WM_CTLCOLORSTATIC) {
     const int id = GetDlgCtrlID(control);
-    SetTextColor(dc, id == kLabel1 ? kLabel1Color : kLabel2Color);
+    SetTextColor(dc, id == kLabel1 ? palette_.label1Text : palette_.label2Text);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
   // The directory list, or the recent list's edit field and dropped list.
   const bool dirs = control == dirs_.Handle();
-  SetBkColor(dc, dirs ? kLDirsColor : kLstRColor);
+  SetBkColor(dc, dirs ? palette_.dirsBack : palette_.recentsBack);
   return reinterpret_cast<LRESULT>(dirs ? dirsBackground_.get() : recentsBackground_.get());
 }
 

@@ -9,8 +9,10 @@
 #include "core/folderchoice/FPrvSD.h"
 #include "core/views/ChooserView.h"
 #include "platform/Platform.h"
+#include "win32/common/AppIcon.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
+#include "win32/common/Palette.h"
 #include "win32/common/Window.h"
 #include "win32/folderchoice/DirListBox.h"
 #include "win32/folderchoice/RecentsComboBox.h"
@@ -44,8 +46,10 @@ class ChooserWindow : public Window, public core::ChooserView {
 
  private:
   HWND AddControl(const wchar_t* className, const wchar_t* text, DWORD style, Id id);
-  // Sizes the client area, places the controls and makes the fonts for `dpi_`.
+  // Sizes the client area, places the controls and makes the fonts and icons for `dpi_`.
   void Layout();
+  // The colours of the labels and lists for the theme the user has now.
+  void ApplyColours();
   void OnCommand(int id, int code);
   LRESULT OnColor(UINT message, HDC dc, HWND control);
   static LRESULT CALLBACK KeyHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -59,7 +63,8 @@ class ChooserWindow : public Window, public core::ChooserView {
   Dpi dpi_;
   UniqueFont font_;
   UniqueFont okFont_;
-  UniqueIcon icon_;
+  WindowIcons icons_;
+  ChooserPalette palette_;
   UniqueBrush recentsBackground_;
   UniqueBrush dirsBackground_;
 };

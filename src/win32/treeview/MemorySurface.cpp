@@ -118,8 +118,9 @@ void MemorySurface::Line(float x1, float y1, float x2, float y2, core::Color col
   if (std::find(recentLines_.begin(), recentLines_.end(), line) != recentLines_.end()) return;
   recentLines_.push_back(line);
 
+  const COLORREF drawn = style_.lineColor.value_or(color);
   if (std::floor(x1) == std::floor(x2) || std::floor(y1) == std::floor(y2)) {
-    FillCells(x1, y1, x2, y2, color);
+    FillCells(x1, y1, x2, y2, drawn);
     return;
   }
   // A slanted line: a pen one logical pixel wide through the cells' centres, both ends drawn.
@@ -127,16 +128,16 @@ void MemorySurface::Line(float x1, float y1, float x2, float y2, core::Color col
   const auto centre = [&](float cell) { return (Edge(cell) + Edge(cell + 1)) / 2; };
   Touch({Edge(std::min(x1, x2)) - width, Edge(std::min(y1, y2)) - width,
          Edge(std::max(x1, x2) + 1) + width, Edge(std::max(y1, y2) + 1) + width});
-  const UniquePen pen(CreatePen(PS_SOLID, width, color));
+  const UniquePen pen(CreatePen(PS_SOLID, width, drawn));
   const SelectedObject selected(dc_.get(), pen.get());
   MoveToEx(dc_.get(), centre(x1), centre(y1), nullptr);
   LineTo(dc_.get(), centre(x2), centre(y2));
-  FillCells(x2, y2, x2, y2, color);
+  FillCells(x2, y2, x2, y2, drawn);
 }
 
 void MemorySurface::Box(float x1, float y1, float x2, float y2, core::Color color) {
   recentLines_.clear();
-  FillCells(x1, y1, x2, y2, color);
+  FillCells(x1, y1, x2, y2, style_.outlineColor.value_or(color));
   const float left = std::min(x1, x2) + 1;
   const float top = std::min(y1, y2) + 1;
   const float right = std::max(x1, x2) - 1;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/views/DrawingSurface.h"
@@ -21,6 +22,9 @@ class MemorySurface : public core::DrawingSurface {
     COLORREF background;
     COLORREF foreColor;
     COLORREF fillColor;
+    // When set, these stand in for the colours the drawing names for lines and box outlines.
+    std::optional<COLORREF> lineColor;
+    std::optional<COLORREF> outlineColor;
   };
 
   // `changed` hears of every area drawn or erased, in device pixels. `font` stays the caller's.
@@ -46,6 +50,8 @@ class MemorySurface : public core::DrawingSurface {
   // Enlarges the bitmap to at least this many device pixels, keeping the drawing; it never
   // shrinks.
   void Reserve(int width, int height);
+  // What is drawn from now on takes these colours; what is drawn already keeps its own.
+  void SetStyle(const Style& style) { style_ = style; }
   // The window moved to a screen of another DPI: the drawing is scaled to it, block for block,
   // and what is drawn from now on uses `dpi` and `font`.
   void Rescale(Dpi dpi, HFONT font);

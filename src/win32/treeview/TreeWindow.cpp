@@ -5,15 +5,14 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/views/Color.h"
 #include "pictures/BlocDeNotes.xpm"
 #include "pictures/Executa.xpm"
 #include "pictures/MiraCarpeta.xpm"
 #include "pictures/Paint.xpm"
-#include "pictures/TavelinIcon.xpm"
 #include "pictures/WordPad.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Fonts.h"
+#include "win32/common/Palette.h"
 #include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
@@ -23,11 +22,8 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavelinFKvel";
 constexpr float kLoadWidth = 304;
 constexpr float kLoadHeight = 202;
-constexpr COLORREF kForeColor = core::Rgb(0, 0, 128);
-constexpr COLORREF kFillColor = core::Rgb(255, 255, 128);
 
 constexpr float kStripWidth = 305;
-constexpr COLORREF kStripColor = core::Rgb(192, 192, 255);
 constexpr float kButtonSize = 16;
 constexpr float kButtonTop = 4;
 constexpr std::array<float, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
@@ -47,6 +43,10 @@ constexpr int kFirstListId = 100;
 constexpr int kStripId = 200;
 constexpr int kFirstButtonId = 300;
 constexpr UINT_PTR kStripSubclassId = 1;
+
+MemorySurface::Style SurfaceStyle(const TreePalette& palette) {
+  return {palette.background, palette.text, palette.fill, palette.connectors, palette.outlines};
+}
 
 HMENU ControlId(int id) {
   return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
@@ -79,16 +79,15 @@ TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
   SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  icon_ = IconOf(ReadXpm(kTavelinIcon), 1);
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.get()));
+  icons_.Apply(Handle(), dpi_);
   nameFont_ = CreateClassicFont(kTreeNameFont, dpi_);
   listFont_ = CreateClassicFont(kFileListFont, dpi_);
-  stripBrush_.reset(CreateSolidBrush(kStripColor));
+  palette_ = TreeColours(HighContrastOn());
+  stripBrush_.reset(CreateSolidBrush(palette_.strip));
 
   surface_ = std::make_unique<MemorySurface>(
-      dpi_, MemorySurface::Style{GetSysColor(COLOR_BTNFACE), kForeColor, kFillColor},
-      nameFont_.get(), [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
+      dpi_, SurfaceStyle(palette_), nameFont_.get(),
+      [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
   RECT client{};
   GetClientRect(Handle(), &client);
   surface_->Reserve(client.right, client.bottom);
@@ -160,8 +159,17 @@ void TreeWindow::PlaceStrip() {
   }
 }
 
+void TreeWindow::OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam) {
+  palette_ = TreeColours(HighContrastOn());
+  stripBrush_.reset(CreateSolidBrush(palette_.strip));
+  // The drawing takes them at the next pass, which draws it anew.
+  if (surface_) surface_->SetStyle(SurfaceStyle(palette_));
+  FollowColourChange(Handle(), message, wParam, lParam);
+}
+
 void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = Dpi(dpi);
+  icons_.Apply(Handle(), dpi_);
   UniqueFont nameFont = CreateClassicFont(kTreeNameFont, dpi_);
   UniqueFont listFont = CreateClassicFont(kFileListFont, dpi_);
   surface_->Rescale(dpi_, nameFont.get());
@@ -221,7 +229,7 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
       if (reinterpret_cast<HWND>(lParam) == strip_) {
-        SetBkColor(reinterpret_cast<HDC>(wParam), kStripColor);
+        SetBkColor(reinterpret_cast<HDC>(wParam), palette_.strip);
         return reinterpret_cast<LRESULT>(stripBrush_.get());
       }
       break;
@@ -235,6 +243,10 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       // The first sizes come while the window is created, before it has a drawing.
       if (surface_) surface_->Reserve(LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnColoursChanged(message, wParam, lParam);
       return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "core/views/TreeWindowView.h"
+#include "win32/common/AppIcon.h"
 #include "win32/common/Handles.h"
+#include "win32/common/Palette.h"
 #include "win32/common/Window.h"
 #include "win32/treeview/FileListBox.h"
 #include "win32/treeview/MemorySurface.h"
@@ -52,13 +54,15 @@ class TreeWindow : public Window {
   // Places the strip and its buttons, with pictures, at the window's DPI.
   void PlaceStrip();
   void OnDpiChanged(int dpi, const RECT& suggested);
+  void OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
 
   Events events_;
   Dpi dpi_;
-  UniqueIcon icon_;
+  WindowIcons icons_;
   UniqueFont nameFont_;
   UniqueFont listFont_;
+  TreePalette palette_;
   UniqueBrush stripBrush_;
   std::unique_ptr<MemorySurface> surface_;
   std::vector<std::unique_ptr<FileListBox>> lists_;

@@ -26,7 +26,7 @@ TEST(UFtx, LastPathPartCutsAtTheLastSeparatorAndCutsTheTail) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(UFtx::LastPathPart(std::get<0>(c), std::get<1>(c)), std::get<2>(c)) << &c - cases;
-  EXPECT_EQ(UFtx::LastPathPart(u"a" + std::u16string(1, platform::kNativeSeparator) + u"b"), u"b");
+  EXPECT_EQ(UFtx::LastPathPart({u'a', platform::kNativeSeparator, u'b'}), u"b");
 }
 
 }  // namespace

@@ -1,0 +1,46 @@
+#include "win32/common/Palette.h"
+
+namespace tavelin::win32 {
+
+ChooserPalette ChooserColours(bool highContrast) {
+  if (highContrast)
+    return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOW),
+            GetSysColor(COLOR_WINDOW)};
+  return {RGB(0, 0, 128), RGB(128, 0, 0), RGB(255, 255, 192), RGB(192, 255, 192)};
+}
+
+TreePalette TreeColours(bool highContrast) {
+  // Text, connectors and outlines on the button face; the boxes' inside is a window's.
+  if (highContrast)
+    return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOW),
+            GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOWTEXT)};
+  return {GetSysColor(COLOR_BTNFACE), RGB(0, 0, 128), RGB(255, 255, 128),
+          RGB(192, 192, 255),         std::nullopt,   std::nullopt};
+}
+
+bool HighContrastOn() {
+  HIGHCONTRASTW state{};
+  state.cbSize = sizeof state;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof state, &state, 0) &&
+         (state.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+void FollowColourChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SYSCOLORCHANGE) {
+    struct Change {
+      WPARAM wParam;
+      LPARAM lParam;
+    } change{wParam, lParam};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM data) -> BOOL {
+          const auto& c = *reinterpret_cast<const Change*>(data);
+          SendMessageW(child, WM_SYSCOLORCHANGE, c.wParam, c.lParam);
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&change));
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+}  // namespace tavelin::win32
