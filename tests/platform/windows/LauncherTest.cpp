@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,7 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using testing::Exists;
 using testing::Utf16;
-using Lines = std::map<std::wstring, std::wstring>;
 
 constexpr unsigned long kElevationRequired = 740;
 
@@ -52,31 +50,20 @@ struct ProbesBeside {
   std::vector<std::wstring> paths;
 };
 
-// How the stand-in at `program` was started, line by line ("command line", "show" ...), once it
-// has written it down; empty when it was not started within `wait`. A program started with a
-// window shares this test's console, if it has one, so its console lines are left out.
-Lines StartOf(const std::wstring& program, std::chrono::milliseconds wait = 10s) {
-  Lines lines;
+// How the stand-in at `program` was started ("program: ...", "command line: ...", "show: ..."),
+// once it has written it down; empty when it was not started within a few seconds.
+std::wstring StartOf(const std::wstring& program) {
   const std::wstring proof = program + L".started";
-  for (const auto deadline = std::chrono::steady_clock::now() + wait; !Exists(proof);) {
-    if (std::chrono::steady_clock::now() > deadline) return lines;
+  for (const auto deadline = std::chrono::steady_clock::now() + 10s; !Exists(proof);) {
+    if (std::chrono::steady_clock::now() > deadline) return {};
     std::this_thread::sleep_for(20ms);
   }
   const std::string bytes = testing::ReadBytes(proof);
-  const std::wstring record(reinterpret_cast<const wchar_t*>(bytes.data()),
-                            bytes.size() / sizeof(wchar_t));
-  for (std::size_t start = 0, end; start < record.size(); start = end + 1) {
-    end = record.find(L'\n', start);
-    const std::wstring line = record.substr(start, end - start);
-    const std::size_t colon = line.find(L": ");
-    if (line.starts_with(L"console")) continue;
-    lines[line.substr(0, colon)] = line.substr(colon + 2);
-  }
-  return lines;
+  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }
 
-Lines ShownWith(const std::wstring& program, const std::wstring& commandLine) {
-  return {{L"program", program}, {L"command line", commandLine}, {L"show", L"1"}};
+std::wstring ShownWith(const std::wstring& program, const std::wstring& commandLine) {
+  return L"program: " + program + L"\ncommand line: " + commandLine + L"\nshow: 1\n";
 }
 
 int StartErrorCodeOf(Launcher& launcher, const StartRequest& request) {

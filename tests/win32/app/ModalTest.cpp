@@ -14,40 +14,13 @@
 
 #include "app/Win32Program.h"
 #include "platform/windows/TestFolders.h"
-#include "win32/common/MessageBoxView.h"
-#include "win32/common/Win32Screen.h"
+#include "treeview/TreeRig.h"
 
 namespace tavelin::win32 {
 namespace {
 
 using namespace std::chrono_literals;
 using platform::testing::Utf16;
-
-HWND FindBox(DWORD thread) {
-  HWND box = nullptr;
-  EnumThreadWindows(
-      thread,
-      [](HWND window, LPARAM found) -> BOOL {
-        wchar_t kind[16] = {}, caption[16] = {};
-        GetClassNameW(window, kind, 16);
-        GetWindowTextW(window, caption, 16);
-        if (lstrcmpW(kind, L"#32770") != 0 || lstrcmpW(caption, L"Tavelin") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&box));
-  return box;
-}
-
-std::wstring TextOf(HWND box) {
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    wchar_t kind[16] = {}, text[256] = {};
-    GetClassNameW(child, kind, 16);
-    const int length = GetWindowTextW(child, text, 256);
-    if (lstrcmpiW(kind, L"Static") == 0 && length > 0) return std::wstring(text, length);
-  }
-  return {};
-}
 
 // Answers with OK every message box of this thread that comes up in the next seconds, once
 // `whileUp` has run with the first one up; gives their texts.
@@ -58,10 +31,10 @@ std::future<std::vector<std::wstring>> AnswerBoxes(std::function<void()> whileUp
     for (auto quiet = std::chrono::steady_clock::now() + 10s;
          std::chrono::steady_clock::now() < quiet;) {
       std::this_thread::sleep_for(20ms);
-      const HWND box = FindBox(thread);
+      const HWND box = testing::FindMessageBox(thread);
       if (box == nullptr) continue;
       if (texts.empty() && whileUp) whileUp();
-      texts.push_back(TextOf(box));
+      texts.push_back(testing::MessageBoxText(box));
       SendMessageW(box, WM_COMMAND, IDOK, 0);
       quiet = std::chrono::steady_clock::now() + 1s;
     }

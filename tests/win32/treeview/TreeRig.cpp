@@ -30,21 +30,32 @@ RECT ChildRect(HWND child) {
   return rect;
 }
 
-namespace {
-
-// A message box of the thread, found among its windows: other programs under test on the same
-// display may show boxes of the same caption.
-BOOL CALLBACK TakeMessageBox(HWND window, LPARAM found) {
-  wchar_t kind[16];
-  wchar_t caption[16];
-  GetClassNameW(window, kind, 16);
-  GetWindowTextW(window, caption, 16);
-  if (lstrcmpW(kind, L"#32770") != 0 || lstrcmpW(caption, L"Tavelin") != 0) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
+HWND FindMessageBox(DWORD thread) {
+  HWND box = nullptr;
+  EnumThreadWindows(
+      thread,
+      [](HWND window, LPARAM found) -> BOOL {
+        wchar_t kind[16] = {}, caption[16] = {};
+        GetClassNameW(window, kind, 16);
+        GetWindowTextW(window, caption, 16);
+        if (lstrcmpW(kind, L"#32770") != 0 || lstrcmpW(caption, L"Tavelin") != 0) return TRUE;
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&box));
+  return box;
 }
 
-}  // namespace
+std::wstring MessageBoxText(HWND box) {
+  // The text is the one static control that has any; the icon's has none.
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[16] = {}, text[256] = {};
+    GetClassNameW(child, kind, 16);
+    const int length = GetWindowTextW(child, text, 256);
+    if (lstrcmpiW(kind, L"Static") == 0 && length > 0) return std::wstring(text, length);
+  }
+  return {};
+}
 
 std::future<MessageBoxSeen> CloseNextMessageBox() {
   const DWORD thread = GetCurrentThreadId();
@@ -54,19 +65,12 @@ std::future<MessageBoxSeen> CloseNextMessageBox() {
     HWND box = nullptr;
     while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
       std::this_thread::sleep_for(20ms);
-      EnumThreadWindows(thread, TakeMessageBox, reinterpret_cast<LPARAM>(&box));
+      box = FindMessageBox(thread);
     }
     if (box == nullptr) return seen;
     seen.owner = GetWindow(box, GW_OWNER);
     seen.busy = BusyCursor::Showing();
-    // The text is the one static control that has any; the icon's has none.
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t kind[16];
-      wchar_t text[256];
-      GetClassNameW(child, kind, 16);
-      const int length = GetWindowTextW(child, text, 256);
-      if (lstrcmpiW(kind, L"Static") == 0 && length > 0) seen.text.assign(text, length);
-    }
+    seen.text = MessageBoxText(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return seen;
   });

@@ -58,6 +58,11 @@ SIZE ClientSize(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 
+// A message box of `thread` captioned "Tavelin", found among the thread's own windows: other
+// programs under test on the same display may show boxes of the same caption. Null when none is up.
+HWND FindMessageBox(DWORD thread);
+std::wstring MessageBoxText(HWND box);
+
 // The message box of this process captioned "Tavelin", as a second thread found it once it was
 // up, read it and closed it with OK; an empty text when none came up within a few seconds.
 struct MessageBoxSeen {
