@@ -13,8 +13,8 @@
 #include "fakes/FakeTreeView.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
+#include "platform/TestFolders.h"
 #include "platform/posix/NativeNames.h"
-#include "platform/posix/TestFolders.h"
 
 namespace tavelin::hardening {
 

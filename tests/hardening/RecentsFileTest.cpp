@@ -18,7 +18,7 @@
 #include "core/folderchoice/FPrvSD.h"
 #include "fakes/FakeChooser.h"
 #include "fakes/FakeTreeView.h"
-#include "platform/posix/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::hardening {
 namespace {

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <string>
 
-#include "platform/posix/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 #include "platform/windows/Win32.h"
 
 namespace tavelin::platform {
@@ -33,7 +33,7 @@ TEST(ReplaceFile, KeepsWhatTheFileIsAndTheOldFileOnFailure) {
   const FileSystem& fs = NativeFileSystem();
   fs.ReplaceFile(path, "C:\\Dades\r\n");
   EXPECT_EQ(Attributes(target) & (kKind | FILE_ATTRIBUTE_ARCHIVE), FILE_ATTRIBUTE_ARCHIVE);
-  testing::SetAttributes(target, FILE_ATTRIBUTE_HIDDEN);
+  testing::SetMarks(target, FILE_ATTRIBUTE_HIDDEN);
   fs.ReplaceFile(path, "C:\\Vell\r\n");
   EXPECT_EQ(Attributes(target) & (kKind | FILE_ATTRIBUTE_ARCHIVE),
             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
@@ -44,7 +44,7 @@ TEST(ReplaceFile, KeepsWhatTheFileIsAndTheOldFileOnFailure) {
   const int heldCode = ErrorCodeOf([&] { fs.ReplaceFile(path, AllByteValues(10000)); });
   ::CloseHandle(held);
   EXPECT_TRUE(heldCode == ERROR_SHARING_VIOLATION || heldCode == ERROR_ACCESS_DENIED) << heldCode;
-  testing::SetAttributes(target, FILE_ATTRIBUTE_READONLY);
+  testing::SetMarks(target, FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(ErrorCodeOf([&] { fs.ReplaceFile(path, "nou"); }), ERROR_ACCESS_DENIED);
   EXPECT_EQ(fs.ReadFile(path), "C:\\Vell\r\n");  // a read-only file reads
   EXPECT_EQ(Attributes(target) & kKind, FILE_ATTRIBUTE_READONLY);
