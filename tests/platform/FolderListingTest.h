@@ -1,6 +1,4 @@
-// The folder-listing tests that hold for both systems, over the real file system. The including
-// file provides kRoot, the root of its file system, and Hide(folder, name, isFolder), which makes
-// an entry that its system hides in `folder` and gives its name.
+// The folder-listing tests that hold for both systems, over the real file system.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -20,6 +18,21 @@ namespace {
 using Listing = std::vector<std::pair<std::u16string, bool>>;
 
 constexpr char16_t kSeparator = testing::kSeparator;
+
+// Makes an entry of `folder` that the system hides, and gives its name: hidden by its attribute
+// on Windows, by a leading dot elsewhere.
+testing::Path Hide(const testing::Path& folder, std::u16string_view name, bool isFolder) {
+#ifdef _WIN32
+  const testing::Path hidden = testing::Native(name);
+  const testing::Marks marks = FILE_ATTRIBUTE_HIDDEN;
+#else
+  const testing::Path hidden = '.' + testing::Native(name);
+  const testing::Marks marks = isFolder ? testing::kFolderMarks : testing::kFileMarks;
+#endif
+  const testing::Path path = folder + testing::kSeparator + hidden;
+  isFolder ? testing::MakeFolder(path, marks) : testing::WriteBytes(path, "x", marks);
+  return hidden;
+}
 
 Listing ListingOf(const testing::Path& folder) {
   Listing listed;
@@ -84,7 +97,11 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderAtAnyDepth) {
       {testing::Utf16(at(u"carpeta")), {true, false}},
       {testing::Utf16(at(u"carpeta")) + kSeparator, {true, false}},
       {testing::Utf16(at(hiddenFolder)), {true, false}},
-      {testing::Utf16(kRoot), {true, false}},
+#ifdef _WIN32
+      {u"C:\\", {true, false}},
+#else
+      {u"/", {true, false}},
+#endif
       {testing::Utf16(at(u"b.txt")), {false, true}},
       {testing::Utf16(at(hiddenFolder + u"/dins.txt")), {false, true}},
       {deepFile, {false, true}},

@@ -7,26 +7,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/FolderListingTest.h"
 #include "platform/Platform.h"
 #include "platform/TestFolders.h"
 #include "platform/posix/FolderListing.h"
-
-namespace tavelin::platform {
-namespace {
-
-constexpr auto kRoot = "/";
-
-std::string Hide(const std::string& folder, std::u16string_view name, bool isFolder) {
-  const std::string hidden = '.' + testing::Native(name);
-  isFolder ? testing::MakeFolder(folder + '/' + hidden)
-           : testing::WriteBytes(folder + '/' + hidden, "x");
-  return hidden;
-}
-
-}  // namespace
-}  // namespace tavelin::platform
-
-#include "platform/FolderListingTest.h"
 
 namespace tavelin::platform {
 namespace {

@@ -6,26 +6,10 @@
 #include <vector>
 
 #include "fakes/FakeTreeView.h"
+#include "platform/FolderListingTest.h"
 #include "platform/Platform.h"
 #include "platform/TestFolders.h"
 #include "platform/windows/Win32.h"
-
-namespace tavelin::platform {
-namespace {
-
-constexpr auto kRoot = L"C:\\";
-
-std::wstring Hide(const std::wstring& folder, std::u16string_view name, bool isFolder) {
-  const std::wstring hidden = testing::Native(name), path = folder + L'\\' + hidden;
-  isFolder ? testing::MakeFolder(path, FILE_ATTRIBUTE_HIDDEN)
-           : testing::WriteBytes(path, "x", FILE_ATTRIBUTE_HIDDEN);
-  return hidden;
-}
-
-}  // namespace
-}  // namespace tavelin::platform
-
-#include "platform/FolderListingTest.h"
 
 namespace tavelin::platform {
 namespace {
