@@ -109,20 +109,6 @@ class TreeViewTest : public QObject {
     }
   }
 
-  // A selection made with the keyboard leaves the active list alone.
-  void KeysMoveTheSelectionButNotTheActiveList() {
-    PlaceList(3, 45, 3);
-    PlaceList(7, 120, 3);
-    ShowWindow(true);
-    List(3).SetListIndex(1);
-    List(7).SetListIndex(0);
-    List(7).Widget().setFocus();
-    QTest::keyClick(&List(7).Widget(), Qt::Key_Down);
-    QCOMPARE(List(7).ListIndex(), 1);
-    QCOMPARE(List(3).ListIndex(), 1);
-    QCOMPARE(rig_->fkvel.ActiveList, 0);
-  }
-
   void FirstShowCentresAndSizesAreTheFrameInTwips() {
     ShowWindow();
     const QPoint centred = CentredFrameTopLeft();
@@ -170,37 +156,32 @@ class TreeViewTest : public QObject {
     QCOMPARE(rig_->fkvel.ActiveList, 7);
   }
 
-  void PressOnAListMakesItTheActiveList_data() {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
-    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
-    QTest::newRow("ctrl") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ControlModifier);
-  }
-  void PressOnAListMakesItTheActiveList() {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    PlaceList(3, 45, 3);
-    PlaceList(7, 120, 4);
-    PlaceList(12, 200, 3);
-    ShowWindow();
-    List(3).SetListIndex(1);
-    List(12).SetListIndex(2);
-    PressRow(List(7).Widget(), 2, button, modifiers);
-    QCOMPARE(rig_->fkvel.ActiveList, 7);
-    QCOMPARE(List(7).ListIndex(), 2);
-    QCOMPARE(List(3).ListIndex(), -1);
-    QCOMPARE(List(12).ListIndex(), -1);
-    QVERIFY(rig_->recorded.started.empty());
-  }
-
-  void DoubleClicksAndButtonsStartProgramsOnTheirLists() {
+  // A press with any button makes its list the active one, a key moves a selection and not the
+  // active list; a left double click and the buttons start their programs on their lists.
+  void ListAndButtonEventsReachTheTreeWindow() {
     PlaceList(3, 45, 3);
     PlaceList(7, 120, 3);
-    rig_->layout.FolderPaths[3] = u"/arrel/";
     rig_->layout.FolderPaths[7] = u"/arrel/B/";
-    ShowWindow();
-    PressRow(List(3).Widget(), 0);
+    ShowWindow(true);
+    for (const auto& [button, modifiers] :
+         {std::pair{Qt::LeftButton, Qt::KeyboardModifiers()},
+          {Qt::RightButton, Qt::KeyboardModifiers()},
+          {Qt::LeftButton, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+      rig_->fkvel.ActiveList = 0;
+      List(3).SetListIndex(1);
+      List(7).SetListIndex(-1);
+      PressRow(List(7).Widget(), 2, button, modifiers);
+      QCOMPARE(rig_->fkvel.ActiveList, 7);
+      QCOMPARE(List(7).ListIndex(), 2);
+      QCOMPARE(List(3).ListIndex(), -1);
+    }
+    List(3).SetListIndex(0);
+    List(3).Widget().setFocus();
+    QTest::keyClick(&List(3).Widget(), Qt::Key_Down);
+    QCOMPARE(List(3).ListIndex(), 1);
+    QCOMPARE(rig_->fkvel.ActiveList, 7);
+    QVERIFY(rig_->recorded.started.empty());
+
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 2));
     // Only the left button double-clicks.
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 1), Qt::RightButton);
