@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "core/views/DrawingSurface.h"
 #include "core/views/ListControl.h"
 #include "core/views/MessageView.h"
@@ -69,7 +70,8 @@ class FakeList : public core::FileList {
   std::vector<std::u16string> items;
   int index = -1;
   bool visible = false;
-  float left = 152, top = 48, width = 137, height = 15;
+  float left = core::FKvelDesign::kListLeft, top = core::FKvelDesign::kListTop,
+        width = core::FKvelDesign::kListWidth, height = core::FKvelDesign::kListHeight;
   bool sorted = false;               // keeps items in alphabetical order, letter case ignored
   std::vector<std::size_t> batches;  // the size of every AddItems call, in order
   int singleAdds = 0;                // AddItem calls
@@ -117,16 +119,21 @@ class FakeList : public core::FileList {
   }
 };
 
-// The tree window: 304 × 202 pixels of drawing area inside a frame of the given extra twips.
+// The tree window: its drawing area at the design's load size, inside a frame of the given extra
+// twips.
 class FakeTreeWindow : public core::TreeWindowView {
  public:
   static constexpr float kFrameW = 120, kFrameH = 450;
+  static constexpr float kLoadWidth =
+      core::FKvelDesign::kLoadWidth * core::kTwipsPerPixel + kFrameW;
+  static constexpr float kLoadHeight =
+      core::FKvelDesign::kLoadHeight * core::kTwipsPerPixel + kFrameH;
 
   bool loaded = false;
   int loads = 0, shows = 0, focuses = 0;
   std::u16string caption;
-  float left = 3000, top = 1000, pbtsHeight = 25;
-  float width = 304 * 15 + kFrameW, height = 202 * 15 + kFrameH;
+  float left = 3000, top = 1000, pbtsHeight = core::FKvelDesign::kStripHeight;
+  float width = kLoadWidth, height = kLoadHeight;
   FakeSurface surface;
   std::array<FakeList, core::kFileListCount> lists;
 
@@ -135,11 +142,11 @@ class FakeTreeWindow : public core::TreeWindowView {
     loaded = true;
     ++loads;
     caption = u"CARPETA";
-    width = 304 * 15 + kFrameW;
-    height = 202 * 15 + kFrameH;
+    width = kLoadWidth;
+    height = kLoadHeight;
     surface = FakeSurface();
     lists.fill(FakeList());
-    lists[0].left = 144;
+    lists[0].left = core::FKvelDesign::kFirstListLeft;
   }
   void Unload() override { loaded = false; }
   void Show() override { ++shows; }
@@ -152,8 +159,8 @@ class FakeTreeWindow : public core::TreeWindowView {
   void SetWidth(float v) override { width = v; }
   float Height() const override { return height; }
   void SetHeight(float v) override { height = v; }
-  float ScaleWidth() const override { return (width - kFrameW) / 15; }
-  float ScaleHeight() const override { return (height - kFrameH) / 15; }
+  float ScaleWidth() const override { return (width - kFrameW) / core::kTwipsPerPixel; }
+  float ScaleHeight() const override { return (height - kFrameH) / core::kTwipsPerPixel; }
   float PBtsHeight() const override { return pbtsHeight; }
   core::DrawingSurface& Surface() override { return surface; }
   core::FileList& Lst(int index) override { return List(index); }
@@ -165,7 +172,7 @@ class FakeScrollCompanion : public core::ScrollCompanionView {
  public:
   bool loaded = false, visible = false;
   int loads = 0;
-  float left = 0, top = 0, height = 3810;
+  float left = 0, top = 0, height = core::FScrollDesign::kClientHeight * core::kTwipsPerPixel;
   std::int16_t max = 32767, min = 0, value = 0;
 
   bool Loaded() const override { return loaded; }

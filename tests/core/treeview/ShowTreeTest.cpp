@@ -11,7 +11,7 @@ namespace {
 using fakes::DrawCall;
 using fakes::FakeTreeWindow;
 
-constexpr float kLoadWidth = 304 * 15 + FakeTreeWindow::kFrameW;
+constexpr float kLoadWidth = FakeTreeWindow::kLoadWidth;
 
 class ShowTreeTest : public ::testing::Test, protected fakes::FakeTreeView {
  protected:

@@ -63,14 +63,14 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
 
   EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 305, 25));
   EXPECT_EQ(rig_.window.PBtsHeight(), 25);
-  const wchar_t* tips[] = {L"Bloc de Notes", L"WordPad", L"Executa", L"Paint", L"Mira carpeta"};
   for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
     const HWND button = window.Bt(i);
+    const auto* expected = reinterpret_cast<const wchar_t*>(core::FKvelDesign::kButtons[i].toolTip);
     EXPECT_EQ(GetParent(button), window.PBts());
     EXPECT_EQ(ChildRect(button), Rect(24 + 24 * i, 4, 16, 16)) << i;
     // The window text, not drawn beside the picture, is the name the standard accessible
     // object of a button gives.
-    EXPECT_EQ(TextOf(button), tips[i]);
+    EXPECT_EQ(TextOf(button), expected);
     wchar_t tip[64] = L"";
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
@@ -78,7 +78,7 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
     tool.uId = reinterpret_cast<UINT_PTR>(button);
     tool.lpszText = tip;
     SendMessageW(window.ToolTips(), TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_STREQ(tip, tips[i]);
+    EXPECT_STREQ(tip, expected);
   }
 
   for (int i = 0; i < core::kFileListCount; ++i) {
