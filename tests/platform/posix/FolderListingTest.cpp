@@ -30,7 +30,7 @@ int CountingStatus(int dirFd, const char* name, struct stat* status) {
 
 // Links count as what they lead to, and the listing reads the status of links only, where the
 // directory read gives the type. A name that is no UTF-8 leads back to its very file.
-TEST(ListFolder, ReadsTheStatusOfLinksOnlyAndKeepsTheBytesOfANameThatIsNoUtf8) {
+TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderReadingTheStatusOfLinksOnly) {
   TempFolder temp;
   const std::string notUtf8 = "Pressupost \xE0 \xC0\xAF\xFF.txt";
   MakeFolder(temp / "Sub folder");
