@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <system_error>
 
+#include "core/folderchoice/ChooserDesign.h"
 #include "pictures/TavelinIcon.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Dpi.h"
@@ -18,26 +19,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavelinFPrvSD";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-// Twips within the client area, under the menu bar.
-struct Placement {
-  float left, top, width, height;
-};
-constexpr float kClientSide = 4530;
-constexpr Placement kLabel2Place{240, 40, 855, 255};
-constexpr Placement kLstRPlace{120, 240, 4335, 315};
-constexpr Placement kLDirsPlace{360, 600, 3855, 3240};
-constexpr Placement kLabel1Place{120, 3840, 4170, 195};
-constexpr Placement kBtOkPlace{1920, 4080, 735, 375};
-// The recent list drops down as far as the directory list reaches.
-constexpr float kLstRDroppedHeight = 3600;
-
-constexpr FontFace kWindowFont{L"MS Sans Serif", 8.25F, false};
-constexpr FontFace kOkFont{L"MS Sans Serif", 9.75F, false};
-
-constexpr COLORREF kLabel2Color = RGB(0, 0, 128);
-constexpr COLORREF kLabel1Color = RGB(128, 0, 0);
-constexpr COLORREF kLstRColor = RGB(255, 255, 192);
-constexpr COLORREF kLDirsColor = RGB(192, 255, 192);
+namespace design = core::FPrvSDDesign;
 
 constexpr UINT_PTR kKeyHookId = 1;
 
@@ -54,7 +36,15 @@ std::int16_t ShiftState() {
   return shift;
 }
 
-void Place(HWND control, const Placement& p, Dpi dpi, float height) {
+const wchar_t* Wide(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
+
+FontFace FaceOf(const design::Font& font) {
+  return {Wide(font.face), font.points, font.bold};
+}
+
+void Place(HWND control, const design::Placement& p, Dpi dpi, float height) {
   MoveWindow(control, dpi.TwipsToDevice(p.left), dpi.TwipsToDevice(p.top),
              dpi.TwipsToDevice(p.width), dpi.TwipsToDevice(height), TRUE);
 }
@@ -64,11 +54,12 @@ void Place(HWND control, const Placement& p, Dpi dpi, float height) {
 ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                              const std::u16string& startFolder)
     : dirs_(fileSystem),
-      recentsBackground_(CreateSolidBrush(kLstRColor)),
-      dirsBackground_(CreateSolidBrush(kLDirsColor)) {
+      recentsBackground_(CreateSolidBrush(design::kLstRColor)),
+      dirsBackground_(CreateSolidBrush(design::kLDirsColor)) {
   const HMENU menu = CreateMenu();
-  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info")) Refused("AppendMenuW");
-  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, L"Visió total carpeta",
+  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, Wide(design::kInfoMenu)))
+    Refused("AppendMenuW");
+  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, Wide(design::kCaption),
          WindowPlace{}, nullptr, menu);
 
   // Created in tab order: the directory list first, so the focus starts there.
@@ -76,13 +67,12 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                           WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWFIXED |
                               LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                           kLDirs));
-  AddControl(WC_BUTTONW, L"ok", WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
-  AddControl(WC_STATICW, L"Tria la carpeta de la qual vols obtenir l'arbre",
-             SS_CENTER | SS_NOPREFIX, kLabel1);
+  AddControl(WC_BUTTONW, Wide(design::kBtOkText), WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
+  AddControl(WC_STATICW, Wide(design::kLabel1Text), SS_CENTER | SS_NOPREFIX, kLabel1);
   recents_.Attach(AddControl(WC_COMBOBOXW, L"",
                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL,
                              kLstR));
-  AddControl(WC_STATICW, L"Recents:", SS_LEFT | SS_NOPREFIX, kLabel2);
+  AddControl(WC_STATICW, Wide(design::kLabel2Text), SS_LEFT | SS_NOPREFIX, kLabel2);
 
   // The keys of both lists reach the handlers before the controls' own handling.
   SetWindowSubclass(dirs_.Handle(), &ChooserWindow::KeyHook, kKeyHookId,
@@ -109,11 +99,11 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 
 void ChooserWindow::Layout() {
   const Dpi dpi = dpi_;
-  font_ = CreateClassicFont(kWindowFont, dpi);
-  okFont_ = CreateClassicFont(kOkFont, dpi);
+  font_ = CreateClassicFont(FaceOf(design::kWindowFont), dpi);
+  okFont_ = CreateClassicFont(FaceOf(design::kOkFont), dpi);
 
   // The menu bar takes its height above the client area, not out of it.
-  RECT frame{0, 0, dpi.TwipsToDevice(kClientSide), dpi.TwipsToDevice(kClientSide)};
+  RECT frame{0, 0, dpi.TwipsToDevice(design::kClientSide), dpi.TwipsToDevice(design::kClientSide)};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, static_cast<UINT>(dpi.Value()));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -124,15 +114,16 @@ void ChooserWindow::Layout() {
   const HWND ok = GetDlgItem(Handle(), kBtOk);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(okFont_.get()), TRUE);
 
-  Place(GetDlgItem(Handle(), kLabel2), kLabel2Place, dpi, kLabel2Place.height);
-  Place(GetDlgItem(Handle(), kLabel1), kLabel1Place, dpi, kLabel1Place.height);
-  Place(ok, kBtOkPlace, dpi, kBtOkPlace.height);
-  Place(dirs_.Handle(), kLDirsPlace, dpi, kLDirsPlace.height);
-  SendMessageW(dirs_.Handle(), LB_SETITEMHEIGHT, 0, FontPixelHeight(kWindowFont.points, dpi) + 2);
+  Place(GetDlgItem(Handle(), kLabel2), design::kLabel2, dpi, design::kLabel2.height);
+  Place(GetDlgItem(Handle(), kLabel1), design::kLabel1, dpi, design::kLabel1.height);
+  Place(ok, design::kBtOk, dpi, design::kBtOk.height);
+  Place(dirs_.Handle(), design::kLDirs, dpi, design::kLDirs.height);
+  SendMessageW(dirs_.Handle(), LB_SETITEMHEIGHT, 0,
+               FontPixelHeight(design::kWindowFont.points, dpi) + 2);
 
   // A drop-down combo box is as tall as its edit field, which its font sets; the height it is
   // given is that of the field and the dropped list together.
-  Place(recents_.Handle(), kLstRPlace, dpi, kLstRDroppedHeight);
+  Place(recents_.Handle(), design::kLstR, dpi, design::kLstRDroppedHeight);
 }
 
 void ChooserWindow::Attach(core::FPrvSD& form) {
@@ -224,13 +215,13 @@ void ChooserWindow::OnCommand(int id, int code) {
 LRESULT ChooserWindow::OnColor(UINT message, HDC dc, HWND control) {
   if (message == WM_CTLCOLORSTATIC) {
     const int id = GetDlgCtrlID(control);
-    SetTextColor(dc, id == kLabel1 ? kLabel1Color : kLabel2Color);
+    SetTextColor(dc, id == kLabel1 ? design::kLabel1Color : design::kLabel2Color);
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
   }
   // The directory list, or the recent list's edit field and dropped list.
   const bool dirs = control == dirs_.Handle();
-  SetBkColor(dc, dirs ? kLDirsColor : kLstRColor);
+  SetBkColor(dc, dirs ? design::kLDirsColor : design::kLstRColor);
   return reinterpret_cast<LRESULT>(dirs ? dirsBackground_.get() : recentsBackground_.get());
 }
 
