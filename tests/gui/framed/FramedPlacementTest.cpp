@@ -120,41 +120,37 @@ class FramedPlacementTest : public QObject {
       QCOMPARE(shown, subFolders > 49 ? QStringList{QStringLiteral("Màxim  50 subcarpetes")}
                                       : QStringList{});
 
-      const double nextY = program.Layout().NextY;
+      const double nextY = program.Layout().NextY, maxRight = program.Layout().MaxRight;
       QCOMPARE(nextY, 29.0 + 16 * std::min(subFolders + 1, 50));
-      const double maxRight = program.Layout().MaxRight;
+      QCOMPARE(maxRight > kLoadWidth, !firstName.isEmpty());
       const double drawingWidth = maxRight > kLoadWidth ? maxRight + kMargin : kLoadWidth;
       const double drawingHeight = nextY + kMargin;
       gui::TreeWindowHost& host = program.TreeWindow();
       // The window manager carries the requests out on its own time, and Qt hears of them later.
+      // The program reads the outer frame; nothing moved it sideways since it was centred.
       Framed tree;
       double top = 0;
-      const bool settled = QTest::qWaitFor(
-          [&] {
-            const auto measured = Measure(*host.Window());
-            if (!measured) return false;
-            tree = *measured;
-            top = std::max(
-                0.0, (kScreenHeight - drawingHeight - tree.frame.top() - tree.frame.bottom()) / 2);
-            return std::abs(tree.client.height() - drawingHeight) <= 1 &&
-                   std::abs(tree.Top() - top) <= 1 && std::abs(host.Top() / 15 - tree.Top()) <= 1;
-          },
-          3000);
-      const QString figures = QStringLiteral("pass %1: drawing %2 x %3, frame top %4 (%5)")
-                                  .arg(pass)
-                                  .arg(tree.client.width())
-                                  .arg(tree.client.height())
-                                  .arg(tree.Top())
-                                  .arg(top);
-      QVERIFY2(settled, qPrintable(figures));
-      QVERIFY2(!tree.frame.isNull(), qPrintable(figures));
-      QVERIFY2(std::abs(tree.client.width() - drawingWidth) <= 1, qPrintable(figures));
-      QCOMPARE(maxRight > kLoadWidth, !firstName.isEmpty());
-      // The program reads the outer frame; nothing moved it sideways since it was centred.
-      QVERIFY2(std::abs(host.Left() / 15 - tree.Left()) <= 1, qPrintable(figures));
-      QVERIFY2(std::abs(host.Height() / 15 - tree.Height()) <= 1, qPrintable(figures));
-      const int loadWidth = kLoadWidth + tree.frame.left() + tree.frame.right();
-      QVERIFY2(std::abs(tree.Left() - (1024 - loadWidth) / 2.0) <= 1, qPrintable(figures));
+      const auto near = [](double a, double b) { return std::abs(a - b) <= 1; };
+      const auto settled = [&] {
+        const auto measured = Measure(*host.Window());
+        if (!measured || measured->frame.isNull()) return false;
+        tree = *measured;
+        const QMargins f = tree.frame;
+        top = std::max(0.0, (kScreenHeight - drawingHeight - f.top() - f.bottom()) / 2);
+        return near(tree.client.height(), drawingHeight) && near(tree.Top(), top) &&
+               near(tree.client.width(), drawingWidth) &&
+               near(tree.Left(), (1024 - kLoadWidth - f.left() - f.right()) / 2.0) &&
+               near(host.Top() / 15, tree.Top()) && near(host.Left() / 15, tree.Left()) &&
+               near(host.Height() / 15, tree.Height());
+      };
+      QVERIFY2(QTest::qWaitFor(settled, 3000),
+               qPrintable(QStringLiteral("pass %1: drawing %2 x %3 at %4, frame top %5 (%6)")
+                              .arg(pass)
+                              .arg(tree.client.width())
+                              .arg(tree.client.height())
+                              .arg(tree.Left())
+                              .arg(tree.Top())
+                              .arg(top)));
 
       // A tree as tall as the screen has the companion 600 twips to its left.
       QWidget* companion = program.Companion().Window();
