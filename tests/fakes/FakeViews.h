@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,7 @@ class FakeSurface : public core::DrawingSurface {
 
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
     std::vector<DrawCall> found;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
-                 [kind](const DrawCall& c) { return c.kind == kind; });
+    std::ranges::copy_if(calls, std::back_inserter(found), [=](auto& c) { return c.kind == kind; });
     return found;
   }
 
@@ -65,16 +65,15 @@ class FakeSurface : public core::DrawingSurface {
   float x_ = 0, y_ = 0;
 };
 
-class FakeList : public core::FileList {
+// The items of a list box or a combo box, kept in alphabetical order, letter case ignored, when
+// `sorted`; removing the selected item leaves none selected.
+template <class Control>
+class FakeItems : public Control {
  public:
   std::vector<std::u16string> items;
   int index = -1;
-  bool visible = false;
-  float left = core::FKvelDesign::kListLeft, top = core::FKvelDesign::kListTop,
-        width = core::FKvelDesign::kListWidth, height = core::FKvelDesign::kListHeight;
-  bool sorted = false;               // keeps items in alphabetical order, letter case ignored
-  std::vector<std::size_t> batches;  // the size of every AddItems call, in order
-  int singleAdds = 0;                // AddItem calls
+  bool sorted = false;
+  int singleAdds = 0;  // AddItem calls
 
   int ListCount() const override { return static_cast<int>(items.size()); }
   std::u16string List(int i) const override {
@@ -84,18 +83,39 @@ class FakeList : public core::FileList {
     ++singleAdds;
     Insert(item);
   }
-  void AddItems(core::PackedNames&& added) override {
-    batches.push_back(added.Count());
-    for (std::size_t i = 0; i < added.Count(); ++i)
-      Insert(std::u16string(added.At(i)));
+  void RemoveItem(int i) override {
+    items.erase(items.begin() + i);
+    if (index == i) index = -1;
   }
-  void RemoveItem(int i) override { items.erase(items.begin() + i); }
   void Clear() override {
     items.clear();
     index = -1;
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override { index = i; }
+
+ protected:
+  void Insert(const std::u16string& item) {
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const auto less = [&](const std::u16string& a, const std::u16string& b) {
+      return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+    };
+    items.insert(sorted ? std::ranges::upper_bound(items, item, less) : items.end(), item);
+  }
+};
+
+class FakeList : public FakeItems<core::FileList> {
+ public:
+  bool visible = false;
+  float left = core::FKvelDesign::kListLeft, top = core::FKvelDesign::kListTop,
+        width = core::FKvelDesign::kListWidth, height = core::FKvelDesign::kListHeight;
+  std::vector<std::size_t> batches;  // the size of every AddItems call, in order
+
+  void AddItems(core::PackedNames&& added) override {
+    batches.push_back(added.Count());
+    for (std::size_t i = 0; i < added.Count(); ++i)
+      Insert(std::u16string(added.At(i)));
+  }
   bool Visible() const override { return visible; }
   void SetVisible(bool v) override { visible = v; }
   float Left() const override { return left; }
@@ -105,18 +125,6 @@ class FakeList : public core::FileList {
   float Width() const override { return width; }
   float Height() const override { return height; }
   void SetHeight(float v) override { height = v; }
-
- private:
-  void Insert(const std::u16string& item) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    const auto less = [&](const std::u16string& a, const std::u16string& b) {
-      return std::lexicographical_compare(
-          a.begin(), a.end(), b.begin(), b.end(),
-          [&](char16_t x, char16_t y) { return lower(x) < lower(y); });
-    };
-    items.insert(sorted ? std::upper_bound(items.begin(), items.end(), item, less) : items.end(),
-                 item);
-  }
 };
 
 // The tree window: its drawing area at the design's load size, inside a frame of the given extra

@@ -32,7 +32,7 @@ struct ChooserRig {
   }
 
   std::size_t Clears() const { return tree.window.surface.Of(DrawCall::kCls).size(); }
-  const Items& Recents() const { return chooser.recents.list.items; }
+  const Items& Recents() const { return chooser.recents.items; }
 
   fakes::FakeTreeView tree;
   fakes::FakeChooser chooser{tree.fs};
