@@ -40,14 +40,13 @@ std::vector<Start> StartsIn(const std::string& folder) {
   std::vector<Start> starts;
   for (const auto& note : std::filesystem::directory_iterator(folder)) {
     if (note.path().extension() == ".part") continue;
-    Start start;
+    Start& start = starts.emplace_back();
     const std::string bytes = ReadBytes(note.path());
     for (std::size_t begin = 0, end; (end = bytes.find('\0', begin)) != std::string::npos;
          begin = end + 1)
       start.push_back(bytes.substr(begin, end - begin));
-    starts.push_back(start);
   }
-  std::sort(starts.begin(), starts.end());
+  std::ranges::sort(starts);
   return starts;
 }
 
