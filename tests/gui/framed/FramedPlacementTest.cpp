@@ -76,14 +76,13 @@ class FramedPlacementTest : public QObject {
     QVERIFY(QDir::setCurrent(root_.path()));
   }
 
-  // Fitting trees, one widened by a long name; tall trees of 50 folders, the second cut by the
-  // folder-limit message. Each runs twice: on a freshly loaded window, then on the loaded one.
+  // Fitting trees, one widened by a long name; a tall tree cut by the folder-limit message. Each
+  // runs twice: on a freshly loaded window, then on the loaded one.
   void PlacesTheOuterFrame_data() {
     QTest::addColumn<int>("subFolders");
     QTest::addColumn<QString>("firstName");
     QTest::newRow("41 folders") << 40 << QString();
     QTest::newRow("41 folders, widened") << 40 << QString(60, u'W');
-    QTest::newRow("50 folders") << 49 << QString();
     QTest::newRow("56 folders, after the message") << 55 << QString();
   }
 

@@ -76,21 +76,17 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderReadingTheStatusOfLinksOnly
   }
 }
 
-// Gone before it is listed, or not readable: no entries, and no folder to list.
-TEST(ListFolder, YieldsNothingForAFolderGoneOrLocked) {
+// Not readable: no entries, and no folder to list.
+TEST(ListFolder, YieldsNothingForALockedFolder) {
   TempFolder temp;
-  MakeFolder(temp / "vanished");
-  ASSERT_EQ(::rmdir((temp / "vanished").c_str()), 0);
-  MakeFolder(temp / "locked");
-  WriteBytes(temp / "locked/inside", "x");
-  ASSERT_EQ(::chmod((temp / "locked").c_str(), 0), 0);
-  const bool locks = ::access((temp / "locked").c_str(), R_OK) != 0;  // not for root
-  for (const char* name : {"vanished", "locked"}) {
-    if (name == "locked"s && !locks) continue;
-    EXPECT_TRUE(NativeFileSystem().ListFolder(Utf16(temp / name) + u'/').empty()) << name;
-    EXPECT_FALSE(NativeFileSystem().IsFolder(Utf16(temp / name) + u'/')) << name;
-  }
-  ::chmod((temp / "locked").c_str(), 0755);
+  const std::string locked = temp / "locked";
+  MakeFolder(locked);
+  WriteBytes(locked + "/inside", "x");
+  ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+  if (::access(locked.c_str(), R_OK) == 0) GTEST_SKIP() << "root reads any folder";
+  EXPECT_TRUE(NativeFileSystem().ListFolder(Utf16(locked) + u'/').empty());
+  EXPECT_FALSE(NativeFileSystem().IsFolder(Utf16(locked) + u'/'));
+  ::chmod(locked.c_str(), 0755);
 }
 
 }  // namespace
