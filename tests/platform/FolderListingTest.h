@@ -46,11 +46,9 @@ Listing ListingOf(const testing::Path& folder) {
 Listing Expected(const testing::Path& folder, std::map<std::u16string, bool> visible) {
   visible.insert({{u".", true}, {u"..", true}});
   Listing expected;
-  for (const testing::Path& name : testing::RawNames(folder)) {
-    if (visible.contains(testing::Utf16(name))) {
-      expected.emplace_back(testing::Utf16(name), visible.at(testing::Utf16(name)));
-    }
-  }
+  for (const testing::Path& raw : testing::RawNames(folder))
+    if (const auto name = testing::Utf16(raw); visible.contains(name))
+      expected.emplace_back(name, visible.at(name));
   EXPECT_EQ(expected.size(), visible.size());
   return expected;
 }
@@ -93,23 +91,19 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderAtAnyDepth) {
   for (const char16_t* none : {u"no hi és", u"b.txt", u"no hi és/ni aquesta"})
     EXPECT_TRUE(fs.ListFolder(testing::Utf16(at(none)) + kSeparator).empty());
 
+  // Each path: whether it is a folder, whether an ordinary file.
   const std::pair<std::u16string, std::pair<bool, bool>> kinds[] = {
       {testing::Utf16(at(u"carpeta")), {true, false}},
       {testing::Utf16(at(u"carpeta")) + kSeparator, {true, false}},
       {testing::Utf16(at(hiddenFolder)), {true, false}},
-#ifdef _WIN32
-      {u"C:\\", {true, false}},
-#else
-      {u"/", {true, false}},
-#endif
+      {kSeparator == u'/' ? u"/" : u"C:\\", {true, false}},
       {testing::Utf16(at(u"b.txt")), {false, true}},
       {testing::Utf16(at(hiddenFolder + u"/dins.txt")), {false, true}},
       {deepFile, {false, true}},
       {testing::Utf16(at(hiddenFile)), {false, false}},
       {testing::Utf16(at(u"no hi és")), {false, false}}};
-  for (const auto& [path, kind] : kinds) {
+  for (const auto& [path, kind] : kinds)
     EXPECT_EQ(std::pair(fs.IsFolder(path), fs.IsOrdinaryFile(path)), kind) << testing::Native(path);
-  }
 }
 
 }  // namespace
