@@ -66,13 +66,10 @@ inline unsigned ProcessId() {
 inline std::vector<WIN32_FIND_DATAW> RawEntries(const Path& folder) {
   std::vector<WIN32_FIND_DATAW> entries(1);
   const HANDLE find = ::FindFirstFileW(Long(folder + L"\\*").c_str(), &entries[0]);
-  if (find == INVALID_HANDLE_VALUE) {
-    if (::GetLastError() == ERROR_FILE_NOT_FOUND) return {};
-    Fail(L"FindFirstFileW " + folder);
+  if (find == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_FILE_NOT_FOUND) return {};
+  if (find == INVALID_HANDLE_VALUE) Fail(L"FindFirstFileW " + folder);
+  while (::FindNextFileW(find, &entries.emplace_back())) {
   }
-  do {
-    entries.emplace_back();
-  } while (::FindNextFileW(find, &entries.back()));
   ::FindClose(find);
   entries.pop_back();
   return entries;
@@ -95,11 +92,11 @@ inline void EmptyFolder(const Path& folder) {
     if (!(isFolder ? ::RemoveDirectoryW : ::DeleteFileW)(Long(path).c_str())) Fail(path);
   }
 }
+// What cannot be removed stays in the temporary folder; the test has its verdict already.
 inline void RemoveFolder(const Path& folder) {
   try {
     EmptyFolder(folder);
   } catch (const std::system_error&) {
-    // What cannot be removed stays in the temporary folder; the test has its verdict already.
   }
   ::RemoveDirectoryW(Long(folder).c_str());
 }

@@ -62,12 +62,7 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
     return Request{program + u' ' + argument, ProgramKind::Named, program, argument,
                    WindowState::NormalFocus};
   };
-  struct Case {
-    std::optional<std::int16_t> pressed;
-    int selectedIn9;
-    std::int16_t button;
-    std::optional<Request> started;
-  };
+  using Case = std::tuple<std::optional<std::int16_t>, int, std::int16_t, std::optional<Request>>;
   const Case cases[] = {
       {4, 0, 0, named(u"Notepad.exe", file)},
       {4, 0, 1, named(wordPad, file)},
@@ -88,14 +83,15 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
       // A double click acts on its own list, whatever was pressed last.
       {4, 0, -2, named(u"Notepad.exe", u"D:\\Altres\\nota.txt")},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
+  for (std::size_t row = 0; row < std::size(cases); ++row) {
+    SCOPED_TRACE(row);
+    const auto& [pressed, selectedIn9, button, started] = cases[row];
     ActionsRig rig;
-    if (c.pressed) rig.fkvel.Lst_MouseDown(*c.pressed);
-    rig.window.List(9).index = c.selectedIn9;
-    c.button == -2 ? rig.fkvel.Lst_DblClick(9) : rig.fkvel.Bt_Click(c.button);
+    if (pressed) rig.fkvel.Lst_MouseDown(*pressed);
+    rig.window.List(9).index = selectedIn9;
+    button == -2 ? rig.fkvel.Lst_DblClick(9) : rig.fkvel.Bt_Click(button);
     EXPECT_EQ(AllFields(rig.launcher.started),
-              c.started ? std::vector<Request>{*c.started} : std::vector<Request>{});
+              started ? std::vector<Request>{*started} : std::vector<Request>{});
     EXPECT_TRUE(rig.messages.shown.empty());
   }
 }

@@ -37,9 +37,8 @@ TEST_F(ShowTreeTest, SizesTheWindowToTheWorkedExampleAndCentresIt) {
             std::pair(FakeTreeWindow::kFrameW, FakeTreeWindow::kFrameH));
   EXPECT_EQ(window.surface.calls.front().kind, DrawCall::kCls);
   EXPECT_EQ(window.surface.Of(DrawCall::kBox).front().y1, 29);  // below the 25 pixel strip
-  EXPECT_FLOAT_EQ(window.height, 2693);
-  EXPECT_EQ(window.height, Height());
-  EXPECT_EQ(window.width, kLoadWidth);  // 192 × 15 + 120 = 3000 does not exceed it
+  EXPECT_FLOAT_EQ(window.height, 2693);  // 2043 twips of drawing, the frame and a margin
+  EXPECT_EQ(window.width, kLoadWidth);   // 192 × 15 + 120 = 3000 does not exceed it
   EXPECT_EQ(std::pair(window.left, window.top), std::pair(3000.f, (11520 - window.height) / 2));
 }
 

@@ -85,12 +85,8 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
 // Each row: the tree, the names drawn, the folders listed, and each folder's path and files,
 // its list as high as its files' rows, five at most.
 TEST(WalkFolder, OddTrees) {
-  struct Case {
-    std::u16string root;
-    std::function<void(FakeFileSystem&)> build;
-    Items names, listed, paths;
-    std::vector<Items> files;
-  };
+  using Case = std::tuple<std::u16string, std::function<void(FakeFileSystem&)>, Items, Items, Items,
+                          std::vector<Items>>;
   const Case cases[] = {
       {u"C:\\Buida",
        [](FakeFileSystem& fs) { fs.AddDotEntries(u"C:\\Buida"); },
@@ -128,17 +124,18 @@ TEST(WalkFolder, OddTrees) {
        {u"C:\\\\", u"C:\\\\Dades\\"},
        {{u"boot.ini"}, {u"1", u"2", u"3", u"4", u"5", u"6"}}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(&c - cases);
-    const auto tree = Walk(c.root, c.build);
-    EXPECT_EQ(tree->FolderNames(), c.names);
-    EXPECT_EQ(tree->fs.Listed(), c.listed);
-    ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(c.files.size()));
-    for (std::size_t n = 1; n <= c.files.size(); ++n) {
+  for (std::size_t row = 0; row < std::size(cases); ++row) {
+    SCOPED_TRACE(row);
+    const auto& [root, build, names, listed, paths, files] = cases[row];
+    const auto tree = Walk(root, build);
+    EXPECT_EQ(tree->FolderNames(), names);
+    EXPECT_EQ(tree->fs.Listed(), listed);
+    ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(files.size()));
+    for (std::size_t n = 1; n <= files.size(); ++n) {
       const fakes::FakeList& list = tree->window.lists[n];
-      const std::size_t rows = std::min<std::size_t>(c.files[n - 1].size(), 5);
-      EXPECT_EQ(tree->layout.FolderPaths[n], c.paths[n - 1]) << n;
-      EXPECT_EQ(list.items, c.files[n - 1]) << n;
+      const std::size_t rows = std::min<std::size_t>(files[n - 1].size(), 5);
+      EXPECT_EQ(tree->layout.FolderPaths[n], paths[n - 1]) << n;
+      EXPECT_EQ(list.items, files[n - 1]) << n;
       EXPECT_EQ(list.visible, rows > 0) << n;
       EXPECT_EQ(list.height, rows > 0 ? float(rows * 13.8) : 15) << n;
     }
