@@ -208,7 +208,6 @@ class TreeViewTest : public QObject {
     MakeFolder(root + "/B", {"b.txt"});
     rig_->ukvel.ShowTree(ToU16String(root));
     QVERIFY(Window().isVisible());
-    QCOMPARE(Window().windowHandle()->title(), root);
     // The frame takes its share of the height the pass gives: the client is left with
     // (2043 + 200) / 15 = 149.5 → 150 pixels, and the width keeps the load size.
     QCOMPARE(Window().size(), QSize(304, 150));
@@ -226,7 +225,6 @@ class TreeViewTest : public QObject {
     const QImage again = Window().grab().toImage();
     const QRect below(0, 44, again.width(), again.height() - 44);
     QCOMPARE(CountOtherThan(again, {Background()}, below), 0);
-    QCOMPARE(CountOtherThan(Image(), {Background()}, below), 0);
     QCOMPARE(ExtentOf(again, kNavy, again.rect()), ExtentOf(again, kNavy, QRect(14, 29, 20, 15)));
   }
 
