@@ -4,10 +4,10 @@
 #pragma once
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -57,9 +57,6 @@ inline void SetMarks(const Path& path, Marks attributes) {
   if (attributes != 0 && !::SetFileAttributesW(Long(path).c_str(), attributes)) {
     Fail(L"SetFileAttributesW " + path);
   }
-}
-inline unsigned ProcessId() {
-  return ::GetCurrentProcessId();
 }
 
 // Every entry of `folder`, hidden and system ones too, in the order the system returns them.
@@ -124,9 +121,6 @@ inline bool Exists(const Path& path) {
 inline void SetMarks(const Path& path, Marks mode) {
   if (::chmod(path.c_str(), mode) != 0) Fail("chmod " + path);
 }
-inline unsigned ProcessId() {
-  return static_cast<unsigned>(::getpid());
-}
 inline mode_t PermissionBits(const Path& path) {
   struct stat status {};
   if (::stat(path.c_str(), &status) != 0) Fail("stat " + path);
@@ -167,12 +161,12 @@ inline std::string ReadBytes(const Path& path) {
 
 class TempFolder {
  public:
+  // Named at random, and again while the name is taken: other processes make theirs there too.
   TempFolder() {
-    static std::atomic<unsigned> counter{0};
-    const Path stem = (std::filesystem::temp_directory_path() / "tavelin-").native() +
-                      std::filesystem::path(std::to_string(ProcessId()) + '-').native();
+    static std::mt19937 random{std::random_device{}()};
     do {
-      path_ = stem + std::filesystem::path(std::to_string(counter++)).native();
+      path_ = (std::filesystem::temp_directory_path() / ("tavelin-" + std::to_string(random())))
+                  .native();
     } while (!std::filesystem::create_directory(Long(path_)));
   }
   TempFolder(const TempFolder&) = delete;
