@@ -25,8 +25,6 @@ using platform::testing::ScopedWorkingDirectory;
 using platform::testing::TempFolder;
 using platform::testing::WriteBytes;
 
-using Start = std::vector<std::string>;  // the program's path, then its arguments
-
 constexpr auto kWordPad = "C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
 
 // A stand-in program: it notes the path it was started as and its arguments, NUL-separated, in
@@ -36,18 +34,18 @@ constexpr auto kRecorder =
     "note=\"$TAVELIN_STARTS/$$\"\n"
     "printf '%s\\0' \"$0\" \"$@\" > \"$note.part\" && mv \"$note.part\" \"$note\"\n";
 
-std::vector<Start> StartsIn(const std::string& folder) {
-  std::vector<Start> starts;
-  for (const auto& note : std::filesystem::directory_iterator(folder)) {
-    if (note.path().extension() == ".part") continue;
-    Start& start = starts.emplace_back();
-    const std::string bytes = ReadBytes(note.path());
-    for (std::size_t begin = 0, end; (end = bytes.find('\0', begin)) != std::string::npos;
-         begin = end + 1)
-      start.push_back(bytes.substr(begin, end - begin));
-  }
+std::vector<std::string> StartsIn(const std::string& folder) {
+  std::vector<std::string> starts;
+  for (const auto& note : std::filesystem::directory_iterator(folder))
+    if (note.path().extension() != ".part") starts.push_back(ReadBytes(note.path()));
   std::ranges::sort(starts);
   return starts;
+}
+
+// A note as the stand-in writes it.
+template <class... Parts>
+std::string Note(const Parts&... parts) {
+  return ((std::string(parts) + '\0') + ...);
 }
 
 // Sanitizers make every allocation several times dearer; the bound stays meaningful without.
@@ -95,7 +93,7 @@ class RealWindowsTest : public QObject {
     gui::testing::TreeViewRig rig(platform::NativeLauncher());
     rig.ukvel.ShowTree(platform::FromNativeName(root));
     QVERIFY(QTest::qWaitForWindowExposed(&rig.Window()));
-    std::vector<Start> expected;
+    std::vector<std::string> expected;
     for (int index = 1; index <= rig.layout.FolderCount; ++index) {
       gui::FileListBox& list = rig.List(index);
       const std::string folder = platform::ToNativeName(rig.layout.FolderPaths[index]);
@@ -106,12 +104,10 @@ class RealWindowsTest : public QObject {
           QTest::mouseClick(&rig.Window().Bt(button), Qt::LeftButton);
         gui::testing::DoubleClick(list.Widget().viewport(),
                                   gui::testing::RowCentre(list.Widget(), row));
-        expected.insert(expected.end(), {{bin + "/Notepad.exe", file},
-                                         {bin + '/' + kWordPad, file},
-                                         {file},
-                                         {bin + "/mspaint.exe", file},
-                                         {bin + "/marbek.exe", folder},
-                                         {bin + "/Notepad.exe", file}});
+        expected.insert(expected.end(),
+                        {Note(bin + "/Notepad.exe", file), Note(bin + '/' + kWordPad, file),
+                         Note(file), Note(bin + "/mspaint.exe", file),
+                         Note(bin + "/marbek.exe", folder), Note(bin + "/Notepad.exe", file)});
       }
     }
     QCOMPARE(expected.size(), std::size_t{12 * 6});
