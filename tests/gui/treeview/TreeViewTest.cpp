@@ -52,12 +52,6 @@ class TreeViewTest : public QObject {
     List(index).SetVisible(true);
   }
 
-  QPoint CentredFrameTopLeft() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize frame = Window().frameGeometry().size();
-    return QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
-  }
-
  private slots:
   void init() {
     rig_ = std::make_unique<TreeViewRig>();
@@ -107,9 +101,13 @@ class TreeViewTest : public QObject {
     }
   }
 
-  void FirstShowCentresAndSizesAreTheFrameInTwips() {
+  // Centred at its first show, it stays where it is at a later one; closed, it goes with its
+  // companion, and shown again it is fresh and centred again.
+  void ShowingSizingAndClosing() {
     ShowWindow();
-    const QPoint centred = CentredFrameTopLeft();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QPoint centred = QPoint((screen.width() - Window().frameGeometry().width()) / 2,
+                                  (screen.height() - Window().frameGeometry().height()) / 2);
     QCOMPARE(Window().frameGeometry().topLeft(), centred);
     // Sizes are the outer frame in twips, at whole pixels; the client gets what the frame leaves.
     const int frameW = Window().frameGeometry().width() - Window().width();
@@ -119,16 +117,11 @@ class TreeViewTest : public QObject {
     QCOMPARE(QSizeF(rig_->window.ScaleWidth(), rig_->window.ScaleHeight()),
              QSizeF(600 - frameW, 200 - FrameHeight()));
     rig_->window.SetTop(450);
-    // A later Show leaves the window where it is.
     rig_->fkvel.Show();
     QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred.x() * 15, 450));
     rig_->window.SetCaption(u"/tmp/Lletres [*] i més");
     QCOMPARE(Window().windowHandle()->title(), QStringLiteral("/tmp/Lletres [*] i més"));
-  }
 
-  // Closed, the window goes with its companion; shown again, it is fresh.
-  void ClosingUnloadsWithTheCompanionAndTheNextLoadIsFresh() {
-    ShowWindow();
     rig_->fscroll.SetVisible(true);
     PlaceList(7, 45, 2);
     Surface().Box(10, 29, 31, 43, kOutline);
@@ -142,7 +135,7 @@ class TreeViewTest : public QObject {
     QVERIFY(window.isNull() && companion.isNull());
     ShowWindow();
     QCOMPARE(Window().size(), QSize(304, 202));
-    QCOMPARE(Window().frameGeometry().topLeft(), CentredFrameTopLeft());
+    QCOMPARE(Window().frameGeometry().topLeft(), centred);
     QVERIFY(List(7).ListCount() == 0 && !List(7).Visible());
     QCOMPARE(Image().pixel(10, 29), Background());
   }
