@@ -224,9 +224,7 @@ class FakeLauncher : public platform::Launcher {
 
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
-    if (std::ranges::find(failing, request.program) != failing.end()) {
-      throw platform::StartError("cannot start", 2);
-    }
+    if (std::ranges::count(failing, request.program)) throw platform::StartError("cannot start", 2);
   }
 };
 
