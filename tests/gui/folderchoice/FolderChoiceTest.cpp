@@ -76,8 +76,17 @@ class FolderChoiceTest : public QObject {
     temp_.reset();
   }
 
-  void StandsWhereItsTwipsSay() {
+  // Its controls stand where their twips say, the directory list at the working directory with
+  // the focus; then it is driven through them.
+  void RunsTheChooserOnItsWidgets() {
+    QFile file(root_ + "/Recents.txt");
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("%1/Zeta\r\n%1/Arxiu\n\r\n%1/Dades").arg(root_).toUtf8());
+    file.close();
+    fakes::RecordingTreeView tree{platform::NativeFileSystem()};
     ChooserWindow window(platform::NativeFileSystem());
+    core::FPrvSD form(window, platform::NativeFileSystem(), tree.launcher, tree.ukvel, tree.fkvel);
+    window.Attach(form);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     // The client area keeps its size below the menu bar.
@@ -91,24 +100,10 @@ class FolderChoiceTest : public QObject {
     for (const auto& [name, geometry] : placed)
       QCOMPARE(Control(window, name)->geometry(), geometry);
     auto* dirs = Control<DirListWidget>(window, "LDirs");
-    // The directory list starts at the working directory, with the focus.
     QCOMPARE(ToQString(dirs->Path()), root_);
     QCOMPARE(QApplication::focusWidget(), dirs);
-  }
-
-  void RunsTheChooserOnItsWidgets() {
-    QFile file(root_ + "/Recents.txt");
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("%1/Zeta\r\n%1/Arxiu\n\r\n%1/Dades").arg(root_).toUtf8());
-    file.close();
-    fakes::RecordingTreeView tree{platform::NativeFileSystem()};
-    ChooserWindow window(platform::NativeFileSystem(), ToU16String(root_ + "/Dades"));
-    core::FPrvSD form(window, platform::NativeFileSystem(), tree.launcher, tree.ukvel, tree.fkvel);
-    window.Attach(form);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(dirs->SetPath(ToU16String(root_ + "/Dades")));
     auto* recents = Control<SortedComboBox>(window, "LstR");
-    auto* dirs = Control<DirListWidget>(window, "LDirs");
     auto* ok = Control<QPushButton>(window, "BtOk");
     QCOMPARE(recents->count(), 4);
     // A highlighted entry is not the folder: Enter draws the current one.
