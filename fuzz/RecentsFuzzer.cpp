@@ -20,12 +20,10 @@ namespace {
 std::vector<std::string> LinesOf(std::string_view bytes) {
   std::vector<std::string> lines(1);
   for (std::size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') {
+    if (bytes[i] != '\r' && bytes[i] != '\n')
       lines.back() += bytes[i];
-      continue;
-    }
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    lines.emplace_back();
+    else if (bytes[i] == '\n' || !bytes.substr(i + 1).starts_with('\n'))
+      lines.emplace_back();
   }
   if (lines.back().empty()) lines.pop_back();
   return lines;

@@ -36,29 +36,17 @@ class FakeDirectoryList : public core::DirectoryList {
 };
 
 // A sorted combo box.
-class FakeComboBox : public core::ComboBox {
+class FakeComboBox : public FakeItems<core::ComboBox> {
  public:
-  FakeComboBox() { list.sorted = true; }
+  FakeComboBox() { sorted = true; }
 
-  FakeList list;
   std::u16string text;
 
-  // The user picks item `index`: it becomes the selection and fills the edit field.
-  void Pick(int index) {
-    list.index = index;
-    text = list.List(index);
+  // The user picks item `i`: it becomes the selection and fills the edit field.
+  void Pick(int i) {
+    index = i;
+    text = List(i);
   }
-
-  int ListCount() const override { return list.ListCount(); }
-  std::u16string List(int index) const override { return list.List(index); }
-  void AddItem(const std::u16string& item) override { list.AddItem(item); }
-  void RemoveItem(int index) override {
-    list.RemoveItem(index);
-    if (list.index == index) list.index = -1;
-  }
-  void Clear() override { list.Clear(); }
-  int ListIndex() const override { return list.index; }
-  void SetListIndex(int index) override { list.index = index; }
   std::u16string Text() const override { return text; }
 };
 

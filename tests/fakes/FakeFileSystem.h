@@ -60,17 +60,15 @@ class FakeFileSystem : public platform::FileSystem {
     // "C:\\" stands for the root "C:\"; any other path loses its one trailing separator.
     std::u16string key = folder;
     if (!key.empty() && key.back() == separator_) key.pop_back();
-    for (const auto& name : {key, key + separator_}) {
+    for (const auto& name : {key, key + separator_})
       if (auto found = folders_.find(name); found != folders_.end()) return found->second;
-    }
     return {};
   }
   bool IsFolder(const std::u16string& path) const override { return folders_.contains(path); }
   bool IsOrdinaryFile(const std::u16string& path) const override { return files_.contains(path); }
   std::string ReadFile(const std::u16string& path) const override {
-    if (failingReads_.contains(path) || !files_.contains(path)) {
+    if (failingReads_.contains(path) || !files_.contains(path))
       throw platform::SystemError("cannot read", 13);
-    }
     return files_.at(path);
   }
   void ReplaceFile(const std::u16string& path, const std::string& bytes) const override {

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "core/views/DrawingSurface.h"
 #include "core/views/ListControl.h"
 #include "core/views/MessageView.h"
@@ -50,8 +52,7 @@ class FakeSurface : public core::DrawingSurface {
 
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
     std::vector<DrawCall> found;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
-                 [kind](const DrawCall& c) { return c.kind == kind; });
+    std::ranges::copy_if(calls, std::back_inserter(found), [=](auto& c) { return c.kind == kind; });
     return found;
   }
 
@@ -64,15 +65,15 @@ class FakeSurface : public core::DrawingSurface {
   float x_ = 0, y_ = 0;
 };
 
-class FakeList : public core::FileList {
+// The items of a list box or a combo box, kept in alphabetical order, letter case ignored, when
+// `sorted`; removing the selected item leaves none selected.
+template <class Control>
+class FakeItems : public Control {
  public:
   std::vector<std::u16string> items;
   int index = -1;
-  bool visible = false;
-  float left = 152, top = 48, width = 137, height = 15;
-  bool sorted = false;               // keeps items in alphabetical order, letter case ignored
-  std::vector<std::size_t> batches;  // the size of every AddItems call, in order
-  int singleAdds = 0;                // AddItem calls
+  bool sorted = false;
+  int singleAdds = 0;  // AddItem calls
 
   int ListCount() const override { return static_cast<int>(items.size()); }
   std::u16string List(int i) const override {
@@ -82,18 +83,39 @@ class FakeList : public core::FileList {
     ++singleAdds;
     Insert(item);
   }
-  void AddItems(core::PackedNames&& added) override {
-    batches.push_back(added.Count());
-    for (std::size_t i = 0; i < added.Count(); ++i)
-      Insert(std::u16string(added.At(i)));
+  void RemoveItem(int i) override {
+    items.erase(items.begin() + i);
+    if (index == i) index = -1;
   }
-  void RemoveItem(int i) override { items.erase(items.begin() + i); }
   void Clear() override {
     items.clear();
     index = -1;
   }
   int ListIndex() const override { return index; }
   void SetListIndex(int i) override { index = i; }
+
+ protected:
+  void Insert(const std::u16string& item) {
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const auto less = [&](const std::u16string& a, const std::u16string& b) {
+      return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+    };
+    items.insert(sorted ? std::ranges::upper_bound(items, item, less) : items.end(), item);
+  }
+};
+
+class FakeList : public FakeItems<core::FileList> {
+ public:
+  bool visible = false;
+  float left = core::FKvelDesign::kListLeft, top = core::FKvelDesign::kListTop,
+        width = core::FKvelDesign::kListWidth, height = core::FKvelDesign::kListHeight;
+  std::vector<std::size_t> batches;  // the size of every AddItems call, in order
+
+  void AddItems(core::PackedNames&& added) override {
+    batches.push_back(added.Count());
+    for (std::size_t i = 0; i < added.Count(); ++i)
+      Insert(std::u16string(added.At(i)));
+  }
   bool Visible() const override { return visible; }
   void SetVisible(bool v) override { visible = v; }
   float Left() const override { return left; }
@@ -103,30 +125,23 @@ class FakeList : public core::FileList {
   float Width() const override { return width; }
   float Height() const override { return height; }
   void SetHeight(float v) override { height = v; }
-
- private:
-  void Insert(const std::u16string& item) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    const auto less = [&](const std::u16string& a, const std::u16string& b) {
-      return std::lexicographical_compare(
-          a.begin(), a.end(), b.begin(), b.end(),
-          [&](char16_t x, char16_t y) { return lower(x) < lower(y); });
-    };
-    items.insert(sorted ? std::upper_bound(items.begin(), items.end(), item, less) : items.end(),
-                 item);
-  }
 };
 
-// The tree window: 304 × 202 pixels of drawing area inside a frame of the given extra twips.
+// The tree window: its drawing area at the design's load size, inside a frame of the given extra
+// twips.
 class FakeTreeWindow : public core::TreeWindowView {
  public:
   static constexpr float kFrameW = 120, kFrameH = 450;
+  static constexpr float kLoadWidth =
+      core::FKvelDesign::kLoadWidth * core::kTwipsPerPixel + kFrameW;
+  static constexpr float kLoadHeight =
+      core::FKvelDesign::kLoadHeight * core::kTwipsPerPixel + kFrameH;
 
   bool loaded = false;
   int loads = 0, shows = 0, focuses = 0;
   std::u16string caption;
-  float left = 3000, top = 1000, pbtsHeight = 25;
-  float width = 304 * 15 + kFrameW, height = 202 * 15 + kFrameH;
+  float left = 3000, top = 1000, pbtsHeight = core::FKvelDesign::kStripHeight;
+  float width = kLoadWidth, height = kLoadHeight;
   FakeSurface surface;
   std::array<FakeList, core::kFileListCount> lists;
 
@@ -135,11 +150,11 @@ class FakeTreeWindow : public core::TreeWindowView {
     loaded = true;
     ++loads;
     caption = u"CARPETA";
-    width = 304 * 15 + kFrameW;
-    height = 202 * 15 + kFrameH;
+    width = kLoadWidth;
+    height = kLoadHeight;
     surface = FakeSurface();
     lists.fill(FakeList());
-    lists[0].left = 144;
+    lists[0].left = core::FKvelDesign::kFirstListLeft;
   }
   void Unload() override { loaded = false; }
   void Show() override { ++shows; }
@@ -152,8 +167,8 @@ class FakeTreeWindow : public core::TreeWindowView {
   void SetWidth(float v) override { width = v; }
   float Height() const override { return height; }
   void SetHeight(float v) override { height = v; }
-  float ScaleWidth() const override { return (width - kFrameW) / 15; }
-  float ScaleHeight() const override { return (height - kFrameH) / 15; }
+  float ScaleWidth() const override { return (width - kFrameW) / core::kTwipsPerPixel; }
+  float ScaleHeight() const override { return (height - kFrameH) / core::kTwipsPerPixel; }
   float PBtsHeight() const override { return pbtsHeight; }
   core::DrawingSurface& Surface() override { return surface; }
   core::FileList& Lst(int index) override { return List(index); }
@@ -165,7 +180,7 @@ class FakeScrollCompanion : public core::ScrollCompanionView {
  public:
   bool loaded = false, visible = false;
   int loads = 0;
-  float left = 0, top = 0, height = 3810;
+  float left = 0, top = 0, height = core::FScrollDesign::kClientHeight * core::kTwipsPerPixel;
   std::int16_t max = 32767, min = 0, value = 0;
 
   bool Loaded() const override { return loaded; }
@@ -209,9 +224,7 @@ class FakeLauncher : public platform::Launcher {
 
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
-    if (std::ranges::find(failing, request.program) != failing.end()) {
-      throw platform::StartError("cannot start", 2);
-    }
+    if (std::ranges::count(failing, request.program)) throw platform::StartError("cannot start", 2);
   }
 };
 

@@ -40,20 +40,17 @@ inline void MakeFolder(const QString& folder, const QStringList& files) {
 // The smallest rectangle holding every pixel of `colour` within `area`; null when there is none.
 inline QRect ExtentOf(const QImage& image, QRgb colour, const QRect& area) {
   QRect extent;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.pixel(x, y) == colour) extent |= QRect(x, y, 1, 1);
-    }
-  }
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      extent |= image.pixel(x, y) == colour ? QRect(x, y, 1, 1) : QRect();
   return extent;
 }
 
 inline int CountOtherThan(const QImage& image, const QList<QRgb>& colours, const QRect& area) {
   int count = 0;
-  for (int y = area.top(); y <= area.bottom(); ++y) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
     for (int x = area.left(); x <= area.right(); ++x)
       count += !colours.contains(image.pixel(x, y));
-  }
   return count;
 }
 
@@ -71,8 +68,7 @@ inline QPoint RowCentre(QListView& view, int row) {
 
 inline void PressRow(QListView& view, int row, Qt::MouseButton button = Qt::LeftButton,
                      Qt::KeyboardModifiers modifiers = {}) {
-  QTest::mousePress(view.viewport(), button, modifiers, RowCentre(view, row));
-  QTest::mouseRelease(view.viewport(), button, modifiers, RowCentre(view, row));
+  QTest::mouseClick(view.viewport(), button, modifiers, RowCentre(view, row));
 }
 
 inline QStringList EntriesOf(const core::ListControl& list) {

@@ -18,7 +18,7 @@
 #include "core/folderchoice/FPrvSD.h"
 #include "fakes/FakeChooser.h"
 #include "fakes/FakeTreeView.h"
-#include "platform/posix/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::hardening {
 namespace {
@@ -36,7 +36,6 @@ class Saver {
   explicit Saver(const std::string& folder) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) platform::testing::Fail("pipe2");
-    readEnd_ = fds[0];
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
@@ -45,13 +44,12 @@ class Saver {
     const int result = ::posix_spawn(&pid_, argv[0], &actions, nullptr, argv, environ);
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
+    output_ = ::fdopen(fds[0], "r");
     if (result != 0) platform::testing::Fail("posix_spawn");
   }
-  Saver(const Saver&) = delete;
-  Saver& operator=(const Saver&) = delete;
   ~Saver() {
     Kill();
-    ::close(readEnd_);
+    std::fclose(output_);
   }
 
   // Whether it was still running, and so died of this kill.
@@ -64,22 +62,18 @@ class Saver {
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
   }
 
-  // The last generation it began to save: once it is gone, of all it wrote; else of the first
-  // line it writes.
+  // The last generation it began to save: once it is gone, of all it told; else the next it tells.
+  // Each is one small write to the pipe, so none is read cut.
   int LastStarted(bool waitForOne) {
-    std::string output;
-    char buffer[4096];
-    for (ssize_t count; (count = ::read(readEnd_, buffer, sizeof buffer)) > 0;) {
-      output.append(buffer, static_cast<std::size_t>(count));
-      if (waitForOne && output.find('\n') != std::string::npos) break;
+    int last = 0;
+    for (int told = 0; std::fscanf(output_, "%d", &told) == 1 && (last = told, !waitForOne);) {
     }
-    output.erase(output.empty() ? 0 : output.size() - 1);
-    return output.empty() ? 0 : std::stoi(output.substr(output.rfind('\n') + 1));
+    return last;
   }
 
  private:
   pid_t pid_ = 0;
-  int readEnd_ = -1;
+  std::FILE* output_ = nullptr;
 };
 
 TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
@@ -90,16 +84,13 @@ TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
   // How long the saver takes to start and make a few saves sets the range of the kill times.
   WriteBytes(file, before);
   const auto start = std::chrono::steady_clock::now();
-  {
-    Saver saver(temp.path());
-    while (saver.LastStarted(true) < 4) {
-    }
+  for (Saver saver(temp.path()); saver.LastStarted(true) < 4;) {
   }
-  const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
-      std::chrono::steady_clock::now() - start);
-
+  using std::chrono::microseconds;
   std::mt19937 random(20240);
-  std::uniform_int_distribution<long> delay(0, span.count());
+  std::uniform_int_distribution<long> delay(
+      0,
+      std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start).count());
   int old = 0, renewed = 0;
   // TAVELIN_KILLS asks for another number of kills, as the soak run does.
   const int kills = std::getenv("TAVELIN_KILLS") ? std::atoi(std::getenv("TAVELIN_KILLS")) : 25;
@@ -107,7 +98,7 @@ TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
     SCOPED_TRACE(kill);
     WriteBytes(file, before);
     Saver saver(temp.path());
-    std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+    std::this_thread::sleep_for(microseconds(delay(random)));
     ASSERT_TRUE(saver.Kill());
     const int started = saver.LastStarted(false);
     const std::string found = ReadBytes(file);

@@ -1,6 +1,6 @@
 // The file-content tests that hold for both systems, over the real file system. The including
-// file provides its TestFolders.h and the codes its system gives: kMissingFile, kMissingFolder,
-// kReadFolder and kReplaceFolder.
+// file provides the codes its system gives: kMissingFile, kMissingFolder, kReadFolder and
+// kReplaceFolder.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {

@@ -6,6 +6,7 @@
 #include "core/common/UFtx.h"
 #include "core/treeview/FKvel.h"
 #include "core/treeview/FScroll.h"
+#include "core/treeview/TreeWindowDesign.h"
 
 namespace tavelin::core {
 
@@ -27,7 +28,6 @@ constexpr int kListMaxRows = 5;
 constexpr float kListMargin = 5;
 
 // The display pass.
-constexpr float kTwipsPerPixel = 15;
 constexpr float kTreeLeft = 10;
 constexpr float kBelowStrip = 4;
 constexpr float kWindowMargin = 200;  // twips

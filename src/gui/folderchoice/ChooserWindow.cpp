@@ -5,6 +5,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include <cmath>
+
+#include "core/folderchoice/ChooserDesign.h"
 #include "gui/common/AppIcon.h"
 #include "gui/common/BusyCursor.h"
 #include "gui/common/ClassicFont.h"
@@ -17,28 +20,27 @@ namespace tavelin::gui {
 
 namespace {
 
-// Twips within the area under the menu bar.
-struct Placement {
-  float left, top, width, height;
-};
-constexpr float kClientSide = 4530;
-constexpr Placement kLabel2{240, 40, 855, 255};
-constexpr Placement kLstR{120, 240, 4335, 315};
-constexpr Placement kLDirs{360, 600, 3855, 3240};
-constexpr Placement kLabel1{120, 3840, 4170, 195};
-constexpr Placement kBtOk{1920, 4080, 735, 375};
+namespace design = core::FPrvSDDesign;
 
-const QString kFontFamily = QStringLiteral("MS Sans Serif");
-constexpr int kOkPixelSize = 13;  // 9.75 pt at 96 dpi
+QString Text(const char16_t* text) {
+  return QString::fromUtf16(text);
+}
 
-void Place(QWidget& widget, const Placement& p) {
+// At the pixel size of its points on a 96 dpi screen, which the layout assumes.
+QFont FontOf(const design::Font& font) {
+  QFont classic = ClassicFont({Text(font.face)}, font.bold ? QFont::Bold : QFont::Normal);
+  classic.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
+  return classic;
+}
+
+void Place(QWidget& widget, const design::Placement& p) {
   widget.setGeometry(TwipsToPixels(p.left), TwipsToPixels(p.top), TwipsToPixels(p.width),
                      TwipsToPixels(p.height));
 }
 
-void SetColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
+void SetColor(QWidget& widget, QPalette::ColorRole role, core::Color color) {
   QPalette palette = widget.palette();
-  palette.setColor(role, color);
+  palette.setColor(role, QColor(core::RedOf(color), core::GreenOf(color), core::BlueOf(color)));
   widget.setPalette(palette);
 }
 
@@ -47,54 +49,51 @@ void SetColor(QWidget& widget, QPalette::ColorRole role, const QColor& color) {
 ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                              const std::u16string& startFolder, QWidget* parent)
     : QMainWindow(parent) {
-  setWindowTitle(QStringLiteral("Visió total carpeta"));
+  setWindowTitle(Text(design::kCaption));
   setWindowIcon(TavelinIcon());
-  info_ = menuBar()->addAction(QStringLiteral("Info"));
+  info_ = menuBar()->addAction(Text(design::kInfoMenu));
   info_->setObjectName(QStringLiteral("OpInfo"));
 
   auto* client = new QWidget(this);
-  client->setFont(ClassicFont({kFontFamily}, QFont::Normal));
+  client->setFont(FontOf(design::kWindowFont));
   setCentralWidget(client);
 
   // Created in tab order, so the directory list takes the focus when the window opens.
   dirs_ = new DirListWidget(fileSystem, client);
   dirs_->setObjectName(QStringLiteral("LDirs"));
-  Place(*dirs_, kLDirs);
-  SetColor(*dirs_, QPalette::Base, QColor(192, 255, 192));
+  Place(*dirs_, design::kLDirs);
+  SetColor(*dirs_, QPalette::Base, design::kLDirsColor);
 
-  ok_ = new QPushButton(QStringLiteral("ok"), client);
+  ok_ = new QPushButton(Text(design::kBtOkText), client);
   ok_->setObjectName(QStringLiteral("BtOk"));
-  Place(*ok_, kBtOk);
-  QFont okFont = ClassicFont({kFontFamily}, QFont::Normal);
-  okFont.setPixelSize(kOkPixelSize);
-  ok_->setFont(okFont);
+  Place(*ok_, design::kBtOk);
+  ok_->setFont(FontOf(design::kOkFont));
   // Enter anywhere in the window must not press it.
   ok_->setAutoDefault(false);
   ok_->setDefault(false);
 
-  auto* prompt =
-      new QLabel(QStringLiteral("Tria la carpeta de la qual vols obtenir l'arbre"), client);
+  auto* prompt = new QLabel(Text(design::kLabel1Text), client);
   prompt->setObjectName(QStringLiteral("Label1"));
-  Place(*prompt, kLabel1);
+  Place(*prompt, design::kLabel1);
   prompt->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  SetColor(*prompt, QPalette::WindowText, QColor(128, 0, 0));
+  SetColor(*prompt, QPalette::WindowText, design::kLabel1Color);
   // The labels name the lists for assistive technology; a list view takes no name from a buddy.
   prompt->setBuddy(dirs_);
   dirs_->setAccessibleName(prompt->text());
 
   recents_ = new SortedComboBox(client);
   recents_->setObjectName(QStringLiteral("LstR"));
-  Place(*recents_, kLstR);
-  SetColor(*recents_, QPalette::Base, QColor(255, 255, 192));
+  Place(*recents_, design::kLstR);
+  SetColor(*recents_, QPalette::Base, design::kLstRColor);
 
-  auto* recentsLabel = new QLabel(QStringLiteral("Recents:"), client);
+  auto* recentsLabel = new QLabel(Text(design::kLabel2Text), client);
   recentsLabel->setObjectName(QStringLiteral("Label2"));
-  Place(*recentsLabel, kLabel2);
-  SetColor(*recentsLabel, QPalette::WindowText, QColor(0, 0, 128));
+  Place(*recentsLabel, design::kLabel2);
+  SetColor(*recentsLabel, QPalette::WindowText, design::kLabel2Color);
   recentsLabel->setBuddy(recents_);
 
   // The menu bar takes its height above the client area, not out of it.
-  const int side = TwipsToPixels(kClientSide);
+  const int side = TwipsToPixels(design::kClientSide);
   resize(side, side + menuBar()->sizeHint().height());
 
   static_cast<void>(dirs_->SetPath(startFolder));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "gui/common/ClassicFont.h"
 
 namespace tavelin::gui {
@@ -14,9 +15,7 @@ int Pixel(float value) {
   return static_cast<int>(std::lround(value));
 }
 
-// The walk gives a list 13.8 pixels a row, its border included: rows of 12 pixels let a list of
-// one entry show it without a scroll bar.
-constexpr int kRowHeight = 12;
+constexpr int kRowHeight = static_cast<int>(core::FKvelDesign::kListRowHeight);
 
 class RowDelegate : public QStyledItemDelegate {
  public:

@@ -15,10 +15,6 @@ namespace {
 // of the user dragging the window's edge.
 constexpr int kGrowthStep = 256;
 
-QColor ToQColor(core::Color color) {
-  return QColor(core::RedOf(color), core::GreenOf(color), core::BlueOf(color));
-}
-
 int RoundUpToStep(int length) {
   return (length + kGrowthStep - 1) / kGrowthStep * kGrowthStep;
 }

@@ -11,6 +11,10 @@
 
 namespace tavelin::gui {
 
+inline QColor ToQColor(core::Color color) {
+  return QColor(core::RedOf(color), core::GreenOf(color), core::BlueOf(color));
+}
+
 // A drawing kept in an image that outlives every repaint. The image grows to take whatever is
 // drawn beyond it, so a drawing made before its window is enlarged is there once it is.
 // Coordinates and sizes are logical pixels; the image holds `devicePixelRatio` device pixels to

@@ -2,16 +2,14 @@
 
 #include <QCloseEvent>
 
+#include "core/treeview/TreeWindowDesign.h"
+#include "gui/treeview/ImageSurface.h"
+
 namespace tavelin::gui {
 
 namespace {
 
-constexpr QSize kClientSize(9, 254);
-constexpr QColor kBackground(255, 224, 192);
-// Wider and taller than the window: only the bar's track shows, not its right and lower edges.
-constexpr QRect kBarGeometry(0, 0, 12, 257);
-constexpr int kSingleStep = 100;
-constexpr int kPageStep = 1000;
+namespace design = core::FScrollDesign;
 
 }  // namespace
 
@@ -19,14 +17,14 @@ ScrollCompanion::ScrollCompanion()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       bar_(new QScrollBar(Qt::Vertical, this)) {
   QPalette background = palette();
-  background.setColor(QPalette::Window, kBackground);
+  background.setColor(QPalette::Window, ToQColor(design::kBackground));
   setPalette(background);
   setAutoFillBackground(true);
-  resize(kClientSize);
+  resize(QSizeF(design::kClientWidth, design::kClientHeight).toSize());
 
-  bar_->setGeometry(kBarGeometry);
-  bar_->setSingleStep(kSingleStep);
-  bar_->setPageStep(kPageStep);
+  bar_->setGeometry(QRectF(0, 0, design::kBarWidth, design::kBarHeight).toRect());
+  bar_->setSingleStep(design::kArrowStep);
+  bar_->setPageStep(design::kPageStep);
   bar_->setValue(0);
   // The tree window moves once the thumb is released, not while it is dragged.
   bar_->setTracking(false);

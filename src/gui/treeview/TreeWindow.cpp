@@ -14,23 +14,7 @@ namespace tavelin::gui {
 
 namespace {
 
-constexpr QSize kLoadSize(304, 202);
-constexpr core::Color kForeColor = core::Rgb(0, 0, 128);
-constexpr core::Color kFillColor = core::Rgb(255, 255, 128);
-
-constexpr QRect kStripGeometry(0, 0, 305, 25);
-constexpr QColor kStripColor(192, 192, 255);
-constexpr int kButtonSize = 16;
-constexpr int kButtonTop = 4;
-constexpr std::array<int, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
-constexpr std::array<const char*, TreeWindow::kButtonCount> kButtonTips = {
-    "Bloc de Notes", "WordPad", "Executa", "Paint", "Mira carpeta"};
-
-constexpr float kListLeft = 152;
-constexpr float kFirstListLeft = 144;
-constexpr float kListTop = 48;
-constexpr float kListWidth = 137;
-constexpr float kListHeight = 15;
+namespace design = core::FKvelDesign;
 
 QFont PrintFont() {
   QFont font = ClassicFont(
@@ -53,12 +37,13 @@ TreeWindow::TreeWindow() {
   setPalette(windowPalette);
   // The drawing covers the whole window, background included.
   setAttribute(Qt::WA_OpaquePaintEvent);
-  resize(kLoadSize);
+  const QSize loadSize = QSizeF(design::kLoadWidth, design::kLoadHeight).toSize();
+  resize(loadSize);
 
   surface_ = std::make_unique<ImageSurface>(
-      kLoadSize, background, [this](const QRect& area) { update(area); }, devicePixelRatioF());
-  surface_->SetForeColor(kForeColor);
-  surface_->SetFillColor(kFillColor);
+      loadSize, background, [this](const QRect& area) { update(area); }, devicePixelRatioF());
+  surface_->SetForeColor(design::kForeColor);
+  surface_->SetFillColor(design::kFillColor);
   surface_->SetFont(PrintFont());
 
   CreateLists();
@@ -80,20 +65,22 @@ TreeWindow::~TreeWindow() {
 
 void TreeWindow::CreateStrip() {
   strip_ = new QFrame(this);
-  strip_->setGeometry(kStripGeometry);
+  strip_->setGeometry(QRectF(0, 0, design::kStripWidth, design::kStripHeight).toRect());
   strip_->setFrameShape(QFrame::NoFrame);
   QPalette stripPalette = strip_->palette();
-  stripPalette.setColor(QPalette::Window, kStripColor);
+  stripPalette.setColor(QPalette::Window, ToQColor(design::kStripColor));
   strip_->setPalette(stripPalette);
   strip_->setAutoFillBackground(true);
 
   for (int i = 0; i < kButtonCount; ++i) {
     auto* button = new PictureButton(strip_);
-    button->setGeometry(kButtonLefts[i], kButtonTop, kButtonSize, kButtonSize);
+    button->setGeometry(QRectF(design::kButtons[i].left, design::kButtonTop, design::kButtonSize,
+                               design::kButtonSize)
+                            .toRect());
     const QPixmap picture = ButtonPicture(i);
     button->setIcon(PixelArtIcon(picture));
     button->setIconSize(picture.size());
-    const QString tip = QString::fromUtf8(kButtonTips[i]);
+    const QString tip = QString::fromUtf16(design::kButtons[i].toolTip);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     connect(button, &QToolButton::clicked, this, [this, i] { emit ButtonClicked(i); });
@@ -104,8 +91,9 @@ void TreeWindow::CreateStrip() {
 void TreeWindow::CreateLists() {
   lists_.reserve(core::kFileListCount);
   for (int i = 0; i < core::kFileListCount; ++i) {
-    lists_.push_back(std::make_unique<FileListBox>(this, i == 0 ? kFirstListLeft : kListLeft,
-                                                   kListTop, kListWidth, kListHeight));
+    lists_.push_back(
+        std::make_unique<FileListBox>(this, i == 0 ? design::kFirstListLeft : design::kListLeft,
+                                      design::kListTop, design::kListWidth, design::kListHeight));
     lists_.back()->Widget().viewport()->installEventFilter(this);
   }
 }

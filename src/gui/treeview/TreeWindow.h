@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "core/views/TreeWindowView.h"
 #include "gui/treeview/FileListBox.h"
 #include "gui/treeview/ImageSurface.h"
@@ -20,7 +21,7 @@ class TreeWindow : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr int kButtonCount = 5;
+  static constexpr int kButtonCount = static_cast<int>(core::FKvelDesign::kButtons.size());
 
   TreeWindow();
   ~TreeWindow() override;

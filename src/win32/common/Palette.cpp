@@ -1,12 +1,18 @@
 #include "win32/common/Palette.h"
 
+#include "core/folderchoice/ChooserDesign.h"
+#include "core/treeview/TreeWindowDesign.h"
+
 namespace tavelin::win32 {
+
+using namespace core;
 
 ChooserPalette ChooserColours(bool highContrast) {
   if (highContrast)
     return {GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOW),
             GetSysColor(COLOR_WINDOW)};
-  return {RGB(0, 0, 128), RGB(128, 0, 0), RGB(255, 255, 192), RGB(192, 255, 192)};
+  return {FPrvSDDesign::kLabel2Color, FPrvSDDesign::kLabel1Color, FPrvSDDesign::kLstRColor,
+          FPrvSDDesign::kLDirsColor};
 }
 
 TreePalette TreeColours(bool highContrast) {
@@ -14,8 +20,12 @@ TreePalette TreeColours(bool highContrast) {
   if (highContrast)
     return {GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOW),
             GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_WINDOWTEXT)};
-  return {GetSysColor(COLOR_BTNFACE), RGB(0, 0, 128), RGB(255, 255, 128),
-          RGB(192, 192, 255),         std::nullopt,   std::nullopt};
+  return {GetSysColor(COLOR_BTNFACE),
+          FKvelDesign::kForeColor,
+          FKvelDesign::kFillColor,
+          FKvelDesign::kStripColor,
+          std::nullopt,
+          std::nullopt};
 }
 
 bool HighContrastOn() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/folderchoice/ChooserDesign.h"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Failures.h"
@@ -16,21 +17,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"TavelinFPrvSD";
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
-// Twips within the client area, under the menu bar.
-struct Placement {
-  float left, top, width, height;
-};
-constexpr float kClientSide = 4530;
-constexpr Placement kLabel2Place{240, 40, 855, 255};
-constexpr Placement kLstRPlace{120, 240, 4335, 315};
-constexpr Placement kLDirsPlace{360, 600, 3855, 3240};
-constexpr Placement kLabel1Place{120, 3840, 4170, 195};
-constexpr Placement kBtOkPlace{1920, 4080, 735, 375};
-// The recent list drops down as far as the directory list reaches.
-constexpr float kLstRDroppedHeight = 3600;
-
-constexpr FontFace kWindowFont{L"MS Sans Serif", 8.25F, false};
-constexpr FontFace kOkFont{L"MS Sans Serif", 9.75F, false};
+namespace design = core::FPrvSDDesign;
 
 constexpr UINT_PTR kKeyHookId = 1;
 
@@ -43,7 +30,15 @@ std::int16_t ShiftState() {
   return shift;
 }
 
-void Place(HWND control, const Placement& p, Dpi dpi, float height) {
+const wchar_t* Wide(const char16_t* text) {
+  return reinterpret_cast<const wchar_t*>(text);
+}
+
+FontFace FaceOf(const design::Font& font) {
+  return {Wide(font.face), font.points, font.bold};
+}
+
+void Place(HWND control, const design::Placement& p, Dpi dpi, float height) {
   MoveWindow(control, dpi.TwipsToDevice(p.left), dpi.TwipsToDevice(p.top),
              dpi.TwipsToDevice(p.width), dpi.TwipsToDevice(height), TRUE);
 }
@@ -55,9 +50,9 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
     : dirs_(fileSystem) {
   ApplyColours();
   const HMENU menu = CreateMenu();
-  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, L"Info"))
+  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, Wide(design::kInfoMenu)))
     ThrowLastError("AppendMenuW");
-  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, L"Visió total carpeta",
+  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, Wide(design::kCaption),
          WindowPlace{}, nullptr, menu);
 
   // Created in tab order: the directory list first, so the focus starts there.
@@ -65,13 +60,12 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                           WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWFIXED |
                               LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                           kLDirs));
-  AddControl(WC_BUTTONW, L"ok", WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
-  AddControl(WC_STATICW, L"Tria la carpeta de la qual vols obtenir l'arbre",
-             SS_CENTER | SS_NOPREFIX, kLabel1);
+  AddControl(WC_BUTTONW, Wide(design::kBtOkText), WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
+  AddControl(WC_STATICW, Wide(design::kLabel1Text), SS_CENTER | SS_NOPREFIX, kLabel1);
   recents_.Attach(AddControl(WC_COMBOBOXW, L"",
                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL,
                              kLstR));
-  AddControl(WC_STATICW, L"Recents:", SS_LEFT | SS_NOPREFIX, kLabel2);
+  AddControl(WC_STATICW, Wide(design::kLabel2Text), SS_LEFT | SS_NOPREFIX, kLabel2);
 
   // The keys of both lists reach the handlers before the controls' own handling.
   SetWindowSubclass(dirs_.Handle(), &ChooserWindow::KeyHook, kKeyHookId,
@@ -96,11 +90,11 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 void ChooserWindow::Layout() {
   const Dpi dpi = dpi_;
   icons_.Apply(Handle(), dpi);
-  font_ = CreateClassicFont(kWindowFont, dpi);
-  okFont_ = CreateClassicFont(kOkFont, dpi);
+  font_ = CreateClassicFont(FaceOf(design::kWindowFont), dpi);
+  okFont_ = CreateClassicFont(FaceOf(design::kOkFont), dpi);
 
   // The menu bar takes its height above the client area, not out of it.
-  RECT frame{0, 0, dpi.TwipsToDevice(kClientSide), dpi.TwipsToDevice(kClientSide)};
+  RECT frame{0, 0, dpi.TwipsToDevice(design::kClientSide), dpi.TwipsToDevice(design::kClientSide)};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, static_cast<UINT>(dpi.Value()));
   SetWindowPos(Handle(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -111,15 +105,16 @@ void ChooserWindow::Layout() {
   const HWND ok = GetDlgItem(Handle(), kBtOk);
   SendMessageW(ok, WM_SETFONT, reinterpret_cast<WPARAM>(okFont_.get()), TRUE);
 
-  Place(GetDlgItem(Handle(), kLabel2), kLabel2Place, dpi, kLabel2Place.height);
-  Place(GetDlgItem(Handle(), kLabel1), kLabel1Place, dpi, kLabel1Place.height);
-  Place(ok, kBtOkPlace, dpi, kBtOkPlace.height);
-  Place(dirs_.Handle(), kLDirsPlace, dpi, kLDirsPlace.height);
-  SendMessageW(dirs_.Handle(), LB_SETITEMHEIGHT, 0, FontPixelHeight(kWindowFont.points, dpi) + 2);
+  Place(GetDlgItem(Handle(), kLabel2), design::kLabel2, dpi, design::kLabel2.height);
+  Place(GetDlgItem(Handle(), kLabel1), design::kLabel1, dpi, design::kLabel1.height);
+  Place(ok, design::kBtOk, dpi, design::kBtOk.height);
+  Place(dirs_.Handle(), design::kLDirs, dpi, design::kLDirs.height);
+  SendMessageW(dirs_.Handle(), LB_SETITEMHEIGHT, 0,
+               FontPixelHeight(design::kWindowFont.points, dpi) + 2);
 
   // A drop-down combo box is as tall as its edit field, which its font sets; the height it is
   // given is that of the field and the dropped list together.
-  Place(recents_.Handle(), kLstRPlace, dpi, kLstRDroppedHeight);
+  Place(recents_.Handle(), design::kLstR, dpi, design::kLstRDroppedHeight);
 }
 
 void ChooserWindow::ApplyColours() {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "win32/common/Failures.h"
 #include "win32/common/Handles.h"
 #include "win32/common/Utf16.h"
@@ -58,7 +59,7 @@ void FileListBox::Rescale(Dpi dpi, HFONT font) {
   dpi_ = dpi;
   font_ = font;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_.ToDevice(kRowHeight));
+  SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_.ToDevice(core::FKvelDesign::kListRowHeight));
   Place();
 }
 

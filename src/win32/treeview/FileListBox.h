@@ -17,9 +17,6 @@ class FileListBox : public core::FileList {
  public:
   // Any mouse button went down on the list, before the list's own handling of the press.
   using PressHandler = std::function<void()>;
-  // The walk gives a list 13.8 pixels a row, its border included: rows of 12 pixels let a list
-  // of one entry show it without a scroll bar.
-  static constexpr float kRowHeight = 12;
 
   FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, float top, float width,
               float height, PressHandler pressed);

@@ -4,18 +4,14 @@
 
 #include <algorithm>
 
-#include "core/views/Color.h"
+#include "core/treeview/TreeWindowDesign.h"
 
 namespace tavelin::win32 {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"TavelinFScroll";
-constexpr float kClientWidth = 9;
-constexpr float kClientHeight = 254;
-constexpr COLORREF kBackground = core::Rgb(255, 224, 192);
-constexpr float kBarWidth = 12;
-constexpr float kBarHeight = 257;
+namespace design = core::FScrollDesign;
 constexpr DWORD kStyle = WS_POPUP | WS_CLIPCHILDREN;
 // No button on the task bar: the tree window stands for both.
 constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
@@ -23,7 +19,7 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 }  // namespace
 
 ScrollCompanion::ScrollCompanion(std::function<void()> changed)
-    : changed_(std::move(changed)), background_(CreateSolidBrush(kBackground)) {
+    : changed_(std::move(changed)), background_(CreateSolidBrush(design::kBackground)) {
   Create(kClassName, nullptr, kExStyle, kStyle, L"", {0, 0, 0, 0});
   dpi_ = Dpi::Of(Handle());
   bar_ = CreateWindowExW(0, WC_SCROLLBARW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0,
@@ -35,12 +31,12 @@ ScrollCompanion::ScrollCompanion(std::function<void()> changed)
 }
 
 void ScrollCompanion::Place(const RECT& at) {
-  RECT outer{0, 0, dpi_.ToDevice(kClientWidth), dpi_.ToDevice(kClientHeight)};
+  RECT outer{0, 0, dpi_.ToDevice(design::kClientWidth), dpi_.ToDevice(design::kClientHeight)};
   AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, static_cast<UINT>(dpi_.Value()));
   SetWindowPos(Handle(), nullptr, at.left, at.top, outer.right - outer.left,
                outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  SetWindowPos(bar_, nullptr, 0, 0, dpi_.ToDevice(kBarWidth), dpi_.ToDevice(kBarHeight),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(bar_, nullptr, 0, 0, dpi_.ToDevice(design::kBarWidth),
+               dpi_.ToDevice(design::kBarHeight), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SCROLLINFO ScrollCompanion::Info(UINT mask) const {
@@ -87,13 +83,13 @@ int ScrollCompanion::Requested(WPARAM position) const {
   const SCROLLINFO info = Info(SIF_RANGE | SIF_POS);
   switch (request) {
     case SB_LINEUP:
-      return info.nPos - kArrowStep;
+      return info.nPos - design::kArrowStep;
     case SB_LINEDOWN:
-      return info.nPos + kArrowStep;
+      return info.nPos + design::kArrowStep;
     case SB_PAGEUP:
-      return info.nPos - kPageStep;
+      return info.nPos - design::kPageStep;
     case SB_PAGEDOWN:
-      return info.nPos + kPageStep;
+      return info.nPos + design::kPageStep;
     case SB_TOP:
       return info.nMin;
     case SB_BOTTOM:

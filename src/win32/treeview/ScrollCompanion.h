@@ -13,9 +13,6 @@ namespace tavelin::win32 {
 // that only its track shows. Created hidden, the bar's value at 0.
 class ScrollCompanion : public Window {
  public:
-  static constexpr int kArrowStep = 100;
-  static constexpr int kPageStep = 1000;
-
   // `changed` runs when the bar's value has changed: after an arrow or track click, a key, or
   // the release of a dragged thumb; never while the thumb is dragged.
   explicit ScrollCompanion(std::function<void()> changed);

@@ -20,23 +20,10 @@ namespace tavelin::win32 {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TavelinFKvel";
-constexpr float kLoadWidth = 304;
-constexpr float kLoadHeight = 202;
+namespace design = core::FKvelDesign;
 
-constexpr float kStripWidth = 305;
-constexpr float kButtonSize = 16;
-constexpr float kButtonTop = 4;
-constexpr std::array<float, TreeWindow::kButtonCount> kButtonLefts = {24, 48, 72, 96, 120};
-constexpr std::array<const wchar_t*, TreeWindow::kButtonCount> kButtonTips = {
-    L"Bloc de Notes", L"WordPad", L"Executa", L"Paint", L"Mira carpeta"};
 constexpr std::array<std::span<const char* const>, TreeWindow::kButtonCount> kButtonPictures = {
     kBlocDeNotesPicture, kWordPadPicture, kExecutaPicture, kPaintPicture, kMiraCarpetaPicture};
-
-constexpr float kListLeft = 152;
-constexpr float kFirstListLeft = 144;
-constexpr float kListTop = 48;
-constexpr float kListWidth = 137;
-constexpr float kListHeight = 15;
 
 // Control identifiers: the lists from 100, the strip 200, the buttons from 300.
 constexpr int kFirstListId = 100;
@@ -74,7 +61,7 @@ TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
   Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
          L"CARPETA", {});
   dpi_ = Dpi::Of(Handle());
-  RECT outer{0, 0, dpi_.ToDevice(kLoadWidth), dpi_.ToDevice(kLoadHeight)};
+  RECT outer{0, 0, dpi_.ToDevice(design::kLoadWidth), dpi_.ToDevice(design::kLoadHeight)};
   AdjustWindowRectExForDpi(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0, static_cast<UINT>(dpi_.Value()));
   SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -106,8 +93,9 @@ void TreeWindow::CreateLists() {
   lists_.reserve(core::kFileListCount);
   for (int i = 0; i < core::kFileListCount; ++i) {
     lists_.push_back(std::make_unique<FileListBox>(
-        Handle(), kFirstListId + i, dpi_, listFont_.get(), i == 0 ? kFirstListLeft : kListLeft,
-        kListTop, kListWidth, kListHeight, [this, i] {
+        Handle(), kFirstListId + i, dpi_, listFont_.get(),
+        i == 0 ? design::kFirstListLeft : design::kListLeft, design::kListTop, design::kListWidth,
+        design::kListHeight, [this, i] {
           if (events_.listPressed) events_.listPressed(i);
         }));
   }
@@ -125,15 +113,16 @@ void TreeWindow::CreateStrip() {
                           nullptr, instance, nullptr);
   for (std::size_t i = 0; i < kButtonCount; ++i) {
     // The window text is the accessible name; with BS_ICON it is not drawn.
+    const auto* tip = reinterpret_cast<const wchar_t*>(design::kButtons[i].toolTip);
     const HWND button = CreateWindowExW(
-        0, WC_BUTTONW, kButtonTips[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON,
-        0, 0, 0, 0, strip_, ControlId(kFirstButtonId + static_cast<int>(i)), instance, nullptr);
+        0, WC_BUTTONW, tip, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_ICON, 0, 0, 0,
+        0, strip_, ControlId(kFirstButtonId + static_cast<int>(i)), instance, nullptr);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(button);
-    tool.lpszText = const_cast<wchar_t*>(kButtonTips[i]);
+    tool.lpszText = const_cast<wchar_t*>(tip);
     SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     buttons_[i] = button;
   }
@@ -142,16 +131,17 @@ void TreeWindow::CreateStrip() {
 
 void TreeWindow::PlaceStrip() {
   constexpr UINT kJustPlace = SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(strip_, nullptr, 0, 0, dpi_.ToDevice(kStripWidth),
-               dpi_.ToDevice(TreeWindow::kStripHeight), kJustPlace);
+  SetWindowPos(strip_, nullptr, 0, 0, dpi_.ToDevice(design::kStripWidth),
+               dpi_.ToDevice(design::kStripHeight), kJustPlace);
   // Whole multiples of the picture's pixels keep the pixel art sharp.
   const int factor = std::max(1, dpi_.Value() / kBaseDpi);
-  const int top = dpi_.ToDevice(kButtonTop);
-  const int bottom = dpi_.ToDevice(kButtonTop + kButtonSize);
+  const int top = dpi_.ToDevice(design::kButtonTop);
+  const int bottom = dpi_.ToDevice(design::kButtonTop + design::kButtonSize);
   for (std::size_t i = 0; i < kButtonCount; ++i) {
-    const int left = dpi_.ToDevice(kButtonLefts[i]);
+    const float designLeft = design::kButtons[i].left;
+    const int left = dpi_.ToDevice(designLeft);
     SetWindowPos(buttons_[i], nullptr, left, top,
-                 dpi_.ToDevice(kButtonLefts[i] + kButtonSize) - left, bottom - top, kJustPlace);
+                 dpi_.ToDevice(designLeft + design::kButtonSize) - left, bottom - top, kJustPlace);
     UniqueIcon picture = IconOf(ReadXpm(kButtonPictures[i]), factor);
     SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
     // The button no longer shows the one it had.
@@ -204,7 +194,7 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MEASUREITEM: {
       // Sent while each list is created, before it is one of the pool.
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      item.itemHeight = static_cast<UINT>(dpi_.ToDevice(FileListBox::kRowHeight));
+      item.itemHeight = static_cast<UINT>(dpi_.ToDevice(design::kListRowHeight));
       return TRUE;
     }
     case WM_DRAWITEM: {

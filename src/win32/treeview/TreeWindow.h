@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "core/views/TreeWindowView.h"
 #include "win32/common/AppIcon.h"
 #include "win32/common/Handles.h"
@@ -20,9 +21,7 @@ namespace tavelin::win32 {
 // events go out to the handlers it is given, with the index of the control concerned.
 class TreeWindow : public Window {
  public:
-  static constexpr int kButtonCount = 5;
-  // The strip's height in 96-DPI pixels: nothing resizes it.
-  static constexpr float kStripHeight = 25;
+  static constexpr int kButtonCount = static_cast<int>(core::FKvelDesign::kButtons.size());
 
   struct Events {
     // Any mouse button went down on a file list, on an entry or below the last one.

@@ -132,7 +132,7 @@ float TreeWindowHost::ScaleHeight() const {
 float TreeWindowHost::PBtsHeight() const {
   // The figure itself: read back from the control at 150 % it would be 38 / 1.5 pixels.
   Require();
-  return TreeWindow::kStripHeight;
+  return core::FKvelDesign::kStripHeight;
 }
 
 }  // namespace tavelin::win32

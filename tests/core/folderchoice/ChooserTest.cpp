@@ -1,5 +1,7 @@
+// The folder chooser's core on fakes: its form, its recents file and its directory list.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -7,7 +9,10 @@
 #include <vector>
 
 #include "core/Requests.h"
+#include "core/folderchoice/Ctrls.h"
+#include "core/folderchoice/DirListModel.h"
 #include "core/folderchoice/FPrvSD.h"
+#include "core/folderchoice/FolderChain.h"
 #include "fakes/FakeChooser.h"
 #include "fakes/FakeTreeView.h"
 
@@ -32,7 +37,7 @@ struct ChooserRig {
   }
 
   std::size_t Clears() const { return tree.window.surface.Of(DrawCall::kCls).size(); }
-  const Items& Recents() const { return chooser.recents.list.items; }
+  const Items& Recents() const { return chooser.recents.items; }
 
   fakes::FakeTreeView tree;
   fakes::FakeChooser chooser{tree.fs};
@@ -150,6 +155,141 @@ TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
   EXPECT_EQ(AllFields(tree.launcher.started),
             (std::vector<Request>{through(u"cmd.exe"), through(u"cmd.exe"), through(u"command.com"),
                                   through(u"cmd.exe"), through(u"command.com")}));
+}
+
+TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThere) {
+  const std::pair<std::string, Items> cases[] = {
+      {"", {}},
+      {"C:\\A\r\n", {u"C:\\A"}},
+      {"C:\\A", {u"C:\\A"}},
+      {"\r\n", {u""}},
+      {"a\r\r\nb", {u"a", u"", u"b"}},
+      {"a\rb\nc\r\n", {u"a", u"b", u"c"}},
+      {"a\n\r", {u"a", u""}},
+      {"\r\n\r\n", {u"", u""}},
+      {" C:\\Dir amb blancs \t\r\n", {u" C:\\Dir amb blancs \t"}},
+      {"C:\\Zeta\r\nC:\\alfa\r\n\r\nC:\\alfa", {u"C:\\Zeta", u"C:\\alfa", u"", u"C:\\alfa"}},
+  };
+  for (const auto& [bytes, items] : cases) {
+    SCOPED_TRACE(bytes);
+    fakes::FakeFileSystem fs;
+    fs.SetFile(kRecents, bytes);
+    fakes::FakeList list;
+    list.items = {u"C:\\Mig"};
+    EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
+    Items expected{u"C:\\Mig"};
+    expected.insert(expected.end(), items.begin(), items.end());
+    EXPECT_EQ(list.items, expected);
+  }
+}
+
+// Every item the code page can hold, in list order, each ended by CR LF; read back the same.
+TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
+#ifdef _WIN32
+  const std::string music = "C:\\M\xFAsica\\Can\xE7ons";
+#else
+  const std::string music = "C:\\M\xC3\xBAsica\\Can\xC3\xA7ons";
+#endif
+  const Items spaces = {u"C:\\Zeta", u"", u"C:\\Dir amb blancs\\", u"C:\\alfa", u"C:\\alfa"};
+  const Items accents = {u"", u"C:\\M\u00FAsica\\Can\u00E7ons", u" C:\\x ", u"\\\\servidor\\c"};
+  const std::tuple<Items, std::string, Items> cases[] = {
+      {spaces, "C:\\Zeta\r\n\r\nC:\\Dir amb blancs\\\r\nC:\\alfa\r\nC:\\alfa\r\n", spaces},
+      {Items(), "", Items()},
+      {accents, "\r\n" + music + "\r\n C:\\x \r\n\\\\servidor\\c\r\n", accents},
+      {{u"C:\\A", u"C:\\B\xD800", u"C:\\C"}, "C:\\A\r\nC:\\C\r\n", {u"C:\\A", u"C:\\C"}},
+  };
+  for (const auto& [items, bytes, readBack] : cases) {
+    SCOPED_TRACE(bytes);
+    fakes::FakeFileSystem fs;
+    fakes::FakeList written, read;
+    written.items = items;
+    Ctrls::SaveListToFile(written, kRecents, fs);
+    EXPECT_EQ(fs.Files().at(kRecents), bytes);
+    EXPECT_EQ(written.items, items);  // what the file cannot hold stays listed
+    ASSERT_TRUE(Ctrls::LoadListFromFile(kRecents, read, fs));
+    EXPECT_EQ(read.items, readBack);
+  }
+}
+
+// The chain from the root down (its names are checked with the model's rows), and the
+// trailing-separator rule: only a root keeps its own. Path, separator, chain, root?, trimmed.
+TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
+  const std::tuple<std::u16string, char16_t, Items, bool, std::u16string> cases[] = {
+      {u"/home/anna//", u'/', {u"/", u"/home", u"/home/anna"}, false, u"/home/anna"},
+      {u"/", u'/', {u"/"}, true, u"/"},
+      {u"C:\\", u'\\', {u"C:\\"}, true, u"C:\\"},
+      {u"C:\\A\\\\B", u'\\', {u"C:\\", u"C:\\A", u"C:\\A\\B"}, false, u"C:\\A\\\\B"},
+      {u"C:\\Dades\\", u'\\', {u"C:\\", u"C:\\Dades"}, false, u"C:\\Dades"},
+  };
+  for (const auto& [path, separator, paths, root, trimmed] : cases) {
+    const std::string shown(path.begin(), path.end());
+    Items chain;
+    for (const FolderStep& step : FolderChain(path, separator))
+      chain.push_back(step.path);
+    EXPECT_EQ(chain, paths) << shown;
+    EXPECT_EQ(IsRootPath(path, separator), root) << shown;
+    EXPECT_EQ(TrimFolderPath(path, separator), trimmed) << shown;
+  }
+  EXPECT_EQ(ChildPath(u"C:\\", u"x", u'\\'), u"C:\\x");
+}
+
+struct DirListModelTest : testing::Test {
+  DirListModelTest() {
+    fs.AddFolder(u"C:", u"Dades");
+    fs.AddDotEntries(u"C:\\");
+    fs.AddDotEntries(u"C:\\Dades");
+    for (const char16_t* name : {u"Beta", u"alfa", u"Gamma", u"Alfa"})
+      fs.AddFolder(u"C:\\Dades", name);
+    fs.AddFile(u"C:\\Dades", u"fitxer.txt");
+  }
+
+  // Letter case ignored, as the front ends sort.
+  static bool Before(const std::u16string& a, const std::u16string& b) {
+    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+  }
+
+  fakes::FakeFileSystem fs;
+  DirListModel model{fs, Before};
+};
+
+TEST_F(DirListModelTest, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFolders) {
+  ASSERT_EQ(model.SetPath(u"C:\\Dades"), DirListModel::Move::Changed);
+  using Row = std::tuple<std::u16string, std::u16string, int, bool>;  // path, name, depth, open
+  const std::vector<Row> expected = {
+      {u"C:\\", u"C:\\", 0, true},
+      {u"C:\\Dades", u"Dades", 1, true},
+      // Names equal but for case keep the order the file system gave.
+      {u"C:\\Dades\\alfa", u"alfa", 2, false},
+      {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
+      {u"C:\\Dades\\Beta", u"Beta", 2, false},
+      {u"C:\\Dades\\Gamma", u"Gamma", 2, false},
+  };
+  std::vector<Row> rows;
+  for (const DirEntry& e : model.Entries())
+    rows.emplace_back(e.path, e.name, e.depth, e.open);
+  EXPECT_EQ(rows, expected);
+  EXPECT_EQ(model.CurrentRow(), 1);
+  EXPECT_EQ(fs.Listed(), (Items{u"C:\\Dades\\"}));
+
+  using Move = DirListModel::Move;
+  const std::tuple<std::u16string, Move, std::u16string> moves[] = {
+      // path, move, path after
+      {u"C:\\Dades\\", Move::Unchanged, u"C:\\Dades"},
+      {u"C:\\Dades\\NoHiEs", Move::Refused, u"C:\\Dades"},
+      {u"C:\\Dades\\fitxer.txt", Move::Refused, u"C:\\Dades"},
+      {u"", Move::Refused, u"C:\\Dades"},
+      {u"C:\\", Move::Changed, u"C:\\"},
+      {u"C:\\\\", Move::Unchanged, u"C:\\"},
+  };
+  for (const auto& [path, move, after] : moves) {
+    const std::string shown(path.begin(), path.end());
+    EXPECT_EQ(model.SetPath(path), move) << shown;
+    EXPECT_EQ(model.Path(), after) << shown;
+  }
+  // The root's own entry is its only one above the folders inside it.
+  EXPECT_EQ(model.CurrentRow(), 0);
+  EXPECT_EQ(model.Entries().size(), 2u);
 }
 
 }  // namespace

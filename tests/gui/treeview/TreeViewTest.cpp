@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 
 #include "gui/TreeViewRig.h"
 #include "gui/common/BusyCursor.h"
@@ -31,11 +32,9 @@ class TreeViewTest : public QObject {
   TreeWindow& Window() { return rig_->Window(); }
   FileListBox& List(int index) { return rig_->List(index); }
   int FrameHeight() { return Window().frameGeometry().height() - Window().height(); }
-  ScrollCompanion& Companion() { return *rig_->companion.Window(); }
   QRgb Background() { return Window().palette().color(QPalette::Button).rgb(); }
   ImageSurface& Surface() { return Window().Surface(); }
   const QImage& Image() { return Window().Surface().Image(); }
-  QScrollBar& Bar() { return Companion().ScrllFrm(); }
 
   void ShowWindow(bool active = false) {
     rig_->fkvel.Show();
@@ -51,12 +50,6 @@ class TreeViewTest : public QObject {
     List(index).SetTop(top);
     List(index).SetHeight(69);
     List(index).SetVisible(true);
-  }
-
-  QPoint CentredFrameTopLeft() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QSize frame = Window().frameGeometry().size();
-    return QPoint((screen.width() - frame.width()) / 2, (screen.height() - frame.height()) / 2);
   }
 
  private slots:
@@ -79,7 +72,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(inserted.count(), 2);
     QCOMPARE(inserted.at(0).mid(1), (QVariantList{0, 999}));
     QCOMPARE(inserted.at(1).mid(1), (QVariantList{1000, 1001}));
-    QCOMPARE(List(1).List(999), u"fitxer-999");
     QCOMPARE(model.index(1001, 0).data().toString(), QStringLiteral("més-1"));
   }
 
@@ -109,49 +101,30 @@ class TreeViewTest : public QObject {
     }
   }
 
-  // A selection made with the keyboard leaves the active list alone.
-  void KeysMoveTheSelectionButNotTheActiveList() {
-    PlaceList(3, 45, 3);
-    PlaceList(7, 120, 3);
-    ShowWindow(true);
-    List(3).SetListIndex(1);
-    List(7).SetListIndex(0);
-    List(7).Widget().setFocus();
-    QTest::keyClick(&List(7).Widget(), Qt::Key_Down);
-    QCOMPARE(List(7).ListIndex(), 1);
-    QCOMPARE(List(3).ListIndex(), 1);
-    QCOMPARE(rig_->fkvel.ActiveList, 0);
-  }
-
-  void FirstShowCentresAndSizesAreTheFrameInTwips() {
+  // Centred at its first show, it stays where it is at a later one; closed, it goes with its
+  // companion, and shown again it is fresh and centred again.
+  void ShowingSizingAndClosing() {
     ShowWindow();
-    const QPoint centred = CentredFrameTopLeft();
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    const QPoint centred = QPoint((screen.width() - Window().frameGeometry().width()) / 2,
+                                  (screen.height() - Window().frameGeometry().height()) / 2);
     QCOMPARE(Window().frameGeometry().topLeft(), centred);
-    QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred * 15));
     // Sizes are the outer frame in twips, at whole pixels; the client gets what the frame leaves.
     const int frameW = Window().frameGeometry().width() - Window().width();
     rig_->window.SetHeight(3007);  // 200.47 pixels
-    QCOMPARE(rig_->window.Height(), 3000.0f);
-    QCOMPARE(rig_->window.ScaleHeight(), 200.0f - FrameHeight());
     rig_->window.SetWidth(9000);
-    QCOMPARE(rig_->window.Width(), 9000.0f);
-    QCOMPARE(rig_->window.ScaleWidth(), 600.0f - frameW);
+    QCOMPARE(QSizeF(rig_->window.Width(), rig_->window.Height()), QSizeF(9000, 3000));
+    QCOMPARE(QSizeF(rig_->window.ScaleWidth(), rig_->window.ScaleHeight()),
+             QSizeF(600 - frameW, 200 - FrameHeight()));
     rig_->window.SetTop(450);
-    QCOMPARE(rig_->window.Top(), 450.0f);
-    // A later Show leaves the window where it is.
     rig_->fkvel.Show();
     QCOMPARE(QPointF(rig_->window.Left(), rig_->window.Top()), QPointF(centred.x() * 15, 450));
     rig_->window.SetCaption(u"/tmp/Lletres [*] i més");
     QCOMPARE(Window().windowHandle()->title(), QStringLiteral("/tmp/Lletres [*] i més"));
-  }
 
-  // Closed, the window goes with its companion; shown again, it is fresh but for ActiveList.
-  void ClosingUnloadsWithTheCompanionAndTheNextLoadIsFresh() {
-    ShowWindow();
     rig_->fscroll.SetVisible(true);
     PlaceList(7, 45, 2);
-    PressRow(List(7).Widget(), 1);
-    rig_->window.Surface().Box(10, 29, 31, 43, core::Rgb(192, 192, 192));
+    Surface().Box(10, 29, 31, 43, kOutline);
     rig_->window.SetHeight(6000);
     QPointer<TreeWindow> window = &Window();
     QPointer<ScrollCompanion> companion = rig_->companion.Window();
@@ -162,64 +135,47 @@ class TreeViewTest : public QObject {
     QVERIFY(window.isNull() && companion.isNull());
     ShowWindow();
     QCOMPARE(Window().size(), QSize(304, 202));
-    QCOMPARE(Window().frameGeometry().topLeft(), CentredFrameTopLeft());
-    QCOMPARE(List(7).ListCount(), 0);
-    QVERIFY(!List(7).Visible());
-    QCOMPARE(Window().Surface().Image().pixel(10, 29),
-             Window().palette().color(QPalette::Button).rgb());
-    QCOMPARE(rig_->fkvel.ActiveList, 7);
+    QCOMPARE(Window().frameGeometry().topLeft(), centred);
+    QVERIFY(List(7).ListCount() == 0 && !List(7).Visible());
+    QCOMPARE(Image().pixel(10, 29), Background());
   }
 
-  void PressOnAListMakesItTheActiveList_data() {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-    QTest::newRow("left") << Qt::LeftButton << Qt::KeyboardModifiers();
-    QTest::newRow("right") << Qt::RightButton << Qt::KeyboardModifiers();
-    QTest::newRow("ctrl") << Qt::LeftButton << Qt::KeyboardModifiers(Qt::ControlModifier);
-  }
-  void PressOnAListMakesItTheActiveList() {
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(Qt::KeyboardModifiers, modifiers);
-    PlaceList(3, 45, 3);
-    PlaceList(7, 120, 4);
-    PlaceList(12, 200, 3);
-    ShowWindow();
-    List(3).SetListIndex(1);
-    List(12).SetListIndex(2);
-    PressRow(List(7).Widget(), 2, button, modifiers);
-    QCOMPARE(rig_->fkvel.ActiveList, 7);
-    QCOMPARE(List(7).ListIndex(), 2);
-    QCOMPARE(List(3).ListIndex(), -1);
-    QCOMPARE(List(12).ListIndex(), -1);
-    QVERIFY(rig_->recorded.started.empty());
-  }
-
-  void DoubleClicksAndButtonsStartProgramsOnTheirLists() {
+  // A press with any button makes its list the active one, a key moves a selection and not the
+  // active list; a left double click starts its program on its list.
+  void ListAndButtonEventsReachTheTreeWindow() {
     PlaceList(3, 45, 3);
     PlaceList(7, 120, 3);
-    rig_->layout.FolderPaths[3] = u"/arrel/";
     rig_->layout.FolderPaths[7] = u"/arrel/B/";
-    ShowWindow();
-    PressRow(List(3).Widget(), 0);
+    ShowWindow(true);
+    for (const auto& [button, modifiers] :
+         {std::pair{Qt::LeftButton, Qt::KeyboardModifiers()},
+          {Qt::RightButton, Qt::KeyboardModifiers()},
+          {Qt::LeftButton, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+      rig_->fkvel.ActiveList = 0;
+      List(7).SetListIndex(-1);
+      PressRow(List(7).Widget(), 2, button, modifiers);
+      QCOMPARE(rig_->fkvel.ActiveList, 7);
+      QCOMPARE(List(7).ListIndex(), 2);
+    }
+    List(3).SetListIndex(0);
+    List(3).Widget().setFocus();
+    QTest::keyClick(&List(3).Widget(), Qt::Key_Down);
+    QCOMPARE(List(3).ListIndex(), 1);
+    QCOMPARE(rig_->fkvel.ActiveList, 7);
+    QVERIFY(rig_->recorded.started.empty());
+
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 2));
-    // Only the left button double-clicks.
+    // Only the left button double-clicks; the buttons are driven end to end elsewhere.
     DoubleClick(List(7).Widget().viewport(), RowCentre(List(7).Widget(), 1), Qt::RightButton);
-    for (int i : {0, 3, 4})
-      QTest::mouseClick(&Window().Bt(i), Qt::LeftButton);
-    std::vector<std::u16string> lines;
-    for (const platform::StartRequest& start : rig_->recorded.started)
-      lines.push_back(start.commandLine);
-    QCOMPARE(lines,
-             (std::vector<std::u16string>{u"Notepad.exe /arrel/B/7-2", u"Notepad.exe /arrel/B/7-1",
-                                          u"mspaint.exe /arrel/B/7-1", u"marbek.exe /arrel/B/"}));
+    QCOMPARE(rig_->recorded.started.size(), std::size_t{1});
+    QVERIFY(rig_->recorded.started[0].argument == u"/arrel/B/7-2");
   }
 
   void DrawingSurvivesEnlargingCoveringAndUncovering() {
     ShowWindow();
-    ImageSurface& surface = Window().Surface();
-    surface.Line(20.5f, 43, 20.5f, 190, core::Rgb(192, 192, 192));
-    surface.Print(u"Arrel");
-    surface.Box(30, 250, 51, 264, core::Rgb(192, 192, 192));  // beyond the load size
+    Surface().Line(20.5f, 43, 20.5f, 190, kOutline);
+    Surface().Print(u"Arrel");
+    Surface().Box(30, 250, 51, 264, kOutline);  // beyond the load size
     const QImage before = Window().grab().toImage();
     rig_->window.SetHeight(rig_->window.Height() + 150 * 15);
     QCOMPARE(Window().height(), 352);
@@ -235,9 +191,9 @@ class TreeViewTest : public QObject {
     QCOMPARE(after.pixel(40, 257), kFill);
   }
 
-  // The display pass on a real folder, with the real frame: three files and two sub-folders,
-  // A empty and B with one file; then a smaller tree in its place.
-  void DrawsARealFolderAndSizesTheWindowToIt() {
+  // A display pass on a real folder sizes the real frame and draws the tree; the next pass, on
+  // the loaded window, leaves nothing of it but what it draws itself.
+  void APassDrawsARealFolderAndTheNextReplacesIt() {
     QTemporaryDir temp;
     const QString root = temp.filePath(QStringLiteral("Arrel"));
     MakeFolder(root, {"un.txt", "dos.txt", "tres.txt"});
@@ -245,63 +201,49 @@ class TreeViewTest : public QObject {
     MakeFolder(root + "/B", {"b.txt"});
     rig_->ukvel.ShowTree(ToU16String(root));
     QVERIFY(Window().isVisible());
-    QCOMPARE(Window().windowHandle()->title(), root);
-    QCOMPARE(List(1).ListCount(), 3);
-    QCOMPARE(List(1).Widget().geometry(), QRect(30, 45, 137, 41));
-    // A and B come in the file system's order.
-    const bool aFirst = !List(2).Visible();
-    FileListBox& ofB = List(aFirst ? 3 : 2);
-    QCOMPARE(EntriesOf(ofB), QStringList{"b.txt"});
-    QCOMPARE(ofB.Top(), aFirst ? 120.4f : 104.4f);
-    for (int i = 0; i < core::kFileListCount; ++i)
-      QCOMPARE(List(i).Visible(), i == 1 || &List(i) == &ofB);
-    QCOMPARE(rig_->layout.NextY, 136.2f);
-    QCOMPARE(rig_->layout.MaxRight, 192.0f);
-    // Height: NextY × 15 + the frame + 200 twips at the nearest whole pixel, which leaves the
-    // client (2043 + 200) / 15 = 149.5 → 150 pixels. The width keeps the load size.
+    // The frame takes its share of the height the pass gives: the client is left with
+    // (2043 + 200) / 15 = 149.5 → 150 pixels, and the width keeps the load size.
     QCOMPARE(Window().size(), QSize(304, 150));
     QCOMPARE(rig_->window.Height(), (150.0f + FrameHeight()) * 15);
     const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
     QCOMPARE(rig_->window.Top(), std::lround((screenHeight - 150 - FrameHeight()) / 2.0) * 15.0f);
-    QVERIFY(!rig_->companion.Loaded());
-    // The chosen folder's box and name, the connector down to the first sub-folder and its box.
+    // The core fixes the figures; the window shows what was drawn below the strip.
     const QImage shown = Window().grab().toImage();
-    QCOMPARE(shown.pixel(10, 29), kGrey);
-    QCOMPARE(shown.pixel(31, 43), kGrey);
     QCOMPARE(shown.pixel(12, 31), kFill);
-    const QRect name = ExtentOf(shown, kNavy, QRect(0, 0, 304, 80));
-    QVERIFY(name.left() >= 14 && name.left() <= 16 && name.top() >= 29 && name.bottom() < 43);
-    QCOMPARE(shown.pixel(20, 60), kGrey);
-    QCOMPARE(shown.pixel(28, 95), kGrey);
     QCOMPARE(shown.pixel(30, 95), kGrey);
+
+    const QString lone = temp.filePath(QStringLiteral("B"));
+    MakeFolder(lone, {});
+    rig_->ukvel.ShowTree(ToU16String(lone));
+    const QImage again = Window().grab().toImage();
+    const QRect below(0, 44, again.width(), again.height() - 44);
+    QCOMPARE(CountOtherThan(again, {Background()}, below), 0);
+    QCOMPARE(ExtentOf(again, kNavy, again.rect()), ExtentOf(again, kNavy, QRect(14, 29, 20, 15)));
   }
 
+  // Value + 3000 twips, at the nearest whole pixel: 3100 twips are 206.7 pixels, so 207.
   void EveryValueChangeMovesTheTreeWindow() {
     rig_->fkvel.Show();
     rig_->window.SetTop(3000);
     rig_->fscroll.SetVisible(true);
-    QVERIFY(QTest::qWaitForWindowExposed(&Companion()));
+    QScrollBar& bar = rig_->companion.Window()->ScrllFrm();
+    QVERIFY(QTest::qWaitForWindowExposed(bar.window()));
     // Without a title bar the window is its client area: 254 pixels.
     QCOMPARE(rig_->companion.Height(), 3810.0f);
-    // Value + 3000 twips, at the nearest whole pixel: 3100 twips are 206.7 pixels, so 207.
-    Bar().triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(rig_->window.Top(), 3105.0f);
-    Bar().triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(rig_->window.Top(), 4095.0f);  // 4100
-    Bar().setFocus();
-    QTest::keyClick(&Bar(), Qt::Key_Up);
-    QCOMPARE(rig_->companion.Value(), 1000);
-    QCOMPARE(rig_->window.Top(), 4005.0f);  // 4000
+    const auto step = [&](const std::function<void()>& act, float top) {
+      act();
+      QCOMPARE(rig_->window.Top(), top);
+    };
+    step([&] { bar.triggerAction(QAbstractSlider::SliderSingleStepAdd); }, 3105);
+    step([&] { bar.triggerAction(QAbstractSlider::SliderPageStepAdd); }, 4095);
+    bar.setFocus();
+    step([&] { QTest::keyClick(&bar, Qt::Key_Up); }, 4005);
     // A click in the track below the thumb pages down.
-    QTest::mouseClick(&Bar(), Qt::LeftButton, {}, QPoint(4, 235));
-    QCOMPARE(rig_->companion.Value(), 2000);
-    QCOMPARE(rig_->window.Top(), 4995.0f);  // 5000
+    step([&] { QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(4, 235)); }, 4995);
     // Dragging moves nothing until the thumb is let go.
-    Bar().setSliderDown(true);
-    Bar().setSliderPosition(-2000);
-    QCOMPARE(rig_->window.Top(), 4995.0f);
-    Bar().setSliderDown(false);
-    QCOMPARE(rig_->window.Top(), 1005.0f);  // 1000
+    bar.setSliderDown(true);
+    step([&] { bar.setSliderPosition(-2000); }, 4995);
+    step([&] { bar.setSliderDown(false); }, 1005);
   }
 
   void BoxHasACrispOutlineAndAFilledInside() {
@@ -309,7 +251,6 @@ class TreeViewTest : public QObject {
     QCOMPARE(QPointF(Surface().CurrentX(), Surface().CurrentY()), QPointF(31, 43));
     const QRect box(QPoint(10, 29), QPoint(31, 43));
     QCOMPARE(ExtentOf(Image(), kGrey, Image().rect()), box);
-    QCOMPARE(ExtentOf(Image(), kFill, Image().rect()), box.adjusted(1, 1, -1, -1));
     QCOMPARE(CountOtherThan(Image(), {kFill}, box.adjusted(1, 1, -1, -1)), 0);
     QCOMPARE(CountOtherThan(Image(), {Background()}, box.adjusted(-2, -2, 2, 2)),
              box.width() * box.height());
@@ -327,15 +268,12 @@ class TreeViewTest : public QObject {
     int changes = 0;
     ImageSurface surface(QSize(100, 100), Qt::white, [&](const QRect&) { ++changes; });
     surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
-    surface.Line(20.5f, 95.4f, 28, 95.4f, kOutline);
-    const QImage once = surface.Image();
     // The connectors past the folder limit: the same two lines, over and over.
     for (int i = 0; i < 1000; ++i) {
       surface.Line(20.5f, 43, 20.5f, 95.4f, kOutline);
       surface.Line(surface.CurrentX(), surface.CurrentY(), 28, 95.4f, kOutline);
     }
     QCOMPARE(changes, 2);
-    QCOMPARE(surface.Image(), once);
     QCOMPARE(QPointF(surface.CurrentX(), surface.CurrentY()), QPointF(28, 95.4f));
     // A line of another colour across it, or a box over it: the grey line drawn again covers it.
     surface.Line(10, 60, 40, 60, core::Rgb(255, 0, 0));
@@ -354,7 +292,6 @@ class TreeViewTest : public QObject {
     Surface().SetCurrentX(14);
     Surface().Print(u"Arrel");
     const float end = Surface().CurrentX();
-    QCOMPARE(Surface().CurrentY(), 29.0f);
     const QRect row(0, 29, 304, QFontMetrics(Surface().Font()).height());
     const QRect ink = ExtentOf(Image(), kNavy, Image().rect());
     QVERIFY(row.contains(ink));

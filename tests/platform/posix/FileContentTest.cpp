@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <string>
 
-#include "platform/posix/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {
@@ -24,25 +24,6 @@ namespace {
 using testing::PermissionBits;
 using testing::ReadBytes;
 
-// Files may not grow beyond `bytes` while it lives; writing further fails with EFBIG.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) : previousSignal_(::signal(SIGXFSZ, SIG_IGN)) {
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    ::signal(SIGXFSZ, previousSignal_);
-  }
-
- private:
-  rlimit previous_{};
-  sighandler_t previousSignal_;
-};
-
 // A new file gets what the umask leaves, a replaced one keeps its bits; a failure keeps it whole.
 TEST(ReplaceFile, KeepsPermissionsAndTheOldFileOnFailure) {
   testing::TempFolder temp;
@@ -56,11 +37,16 @@ TEST(ReplaceFile, KeepsPermissionsAndTheOldFileOnFailure) {
   testing::WriteBytes(target, "C:\\Vell\r\n", 0604);
   NativeFileSystem().ReplaceFile(path, "C:\\Nou\r\n");
   EXPECT_EQ(PermissionBits(target), 0604u);
-  {
-    const FileSizeLimit limit(4096);
-    EXPECT_EQ(ErrorCodeOf([&] { NativeFileSystem().ReplaceFile(path, AllByteValues(10000)); }),
-              EFBIG);
-  }
+  // Files may not grow beyond 4096 bytes for a while: writing further fails with EFBIG.
+  rlimit previous{}, limit{};
+  ::getrlimit(RLIMIT_FSIZE, &previous);
+  limit = {4096, previous.rlim_max};
+  const sighandler_t previousSignal = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  const int code = ErrorCodeOf([&] { NativeFileSystem().ReplaceFile(path, AllByteValues(10000)); });
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  ::signal(SIGXFSZ, previousSignal);
+  EXPECT_EQ(code, EFBIG);
   EXPECT_EQ(ReadBytes(target), "C:\\Nou\r\n");
   EXPECT_EQ(PermissionBits(target), 0604u);
   EXPECT_EQ(testing::RawNames(temp.path()).size(), 3u);

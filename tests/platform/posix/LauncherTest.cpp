@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "platform/Platform.h"
-#include "platform/posix/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::platform {
 namespace {

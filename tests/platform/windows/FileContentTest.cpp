@@ -3,7 +3,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 #include "platform/windows/Win32.h"
 
 namespace tavelin::platform {
@@ -35,7 +35,7 @@ TEST(ReplaceFile, KeepsWhatTheFileIsWaitsForAHeldOneAndKeepsTheOldFileOnFailure)
   const FileSystem& fs = NativeFileSystem();
   fs.ReplaceFile(path, "C:\\Dades\r\n");
   EXPECT_EQ(Attributes(target) & (kKind | FILE_ATTRIBUTE_ARCHIVE), FILE_ATTRIBUTE_ARCHIVE);
-  testing::SetAttributes(target, FILE_ATTRIBUTE_HIDDEN);
+  testing::SetMarks(target, FILE_ATTRIBUTE_HIDDEN);
 
   for (const int heldFor : {300, 1500}) {
     const HANDLE held =
@@ -53,7 +53,7 @@ TEST(ReplaceFile, KeepsWhatTheFileIsWaitsForAHeldOneAndKeepsTheOldFileOnFailure)
   EXPECT_EQ(Attributes(target) & (kKind | FILE_ATTRIBUTE_ARCHIVE),
             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
   EXPECT_EQ(fs.ReadFile(path), "C:\\Vell\r\n");
-  testing::SetAttributes(target, FILE_ATTRIBUTE_READONLY);
+  testing::SetMarks(target, FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(ErrorCodeOf([&] { fs.ReplaceFile(path, "nou"); }), ERROR_ACCESS_DENIED);
   EXPECT_EQ(fs.ReadFile(path), "C:\\Vell\r\n");  // a read-only file reads
   EXPECT_EQ(Attributes(target) & kKind, FILE_ATTRIBUTE_READONLY);

@@ -8,7 +8,7 @@
 #include "core/common/CommandLines.h"
 #include "core/common/Externs.h"
 #include "platform/Platform.h"
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 #include "platform/windows/Win32.h"
 #include "platform/windows/WindowsLauncher.h"
 

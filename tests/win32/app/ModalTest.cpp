@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "app/Win32Program.h"
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 #include "treeview/TreeRig.h"
 
 namespace tavelin::win32 {

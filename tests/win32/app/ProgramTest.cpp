@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::win32 {
 namespace {

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "treeview/TreeRig.h"
 #include "win32/common/BusyCursor.h"
+#include "win32/common/Fonts.h"
 #include "win32/common/MessageBoxView.h"
 #include "win32/common/Xpm.h"
+#include "win32/treeview/FileListBox.h"
 
 namespace tavelin::win32 {
 namespace {
@@ -44,6 +48,29 @@ TEST(BusyCursor, ShowsWhileWorkRunsUnlessAMessageLiftsIt) {
     EXPECT_TRUE(BusyCursor::Showing());
   }
   EXPECT_FALSE(BusyCursor::Showing());
+}
+
+TEST(FileListBox, AHugeFolderReachesTheControlInOneStep) {
+  const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
+                                      nullptr, nullptr);
+  const UniqueFont font = CreateClassicFont(kFileListFont, Dpi());
+  {
+    FileListBox list(parent, 7, Dpi(), font.get(), 152, 48, 137, 15, [] {});
+    core::PackedNames names;
+    for (int i = 0; i < 100000; ++i) {
+      const std::wstring number = std::to_wstring(i);
+      names.Add(u"fitxer" + std::u16string(number.begin(), number.end()));
+    }
+    list.AddItems(std::move(names));
+    EXPECT_EQ(SendMessageW(list.Handle(), LB_GETCOUNT, 0, 0), 100000);
+    list.SetListIndex(99999);
+    EXPECT_EQ(list.List(list.ListIndex()), u"fitxer99999");
+    EXPECT_EQ(list.List(-1), u"");
+    EXPECT_THROW(list.SetListIndex(100000), std::out_of_range);
+    list.Clear();
+    EXPECT_EQ(SendMessageW(list.Handle(), LB_GETCOUNT, 0, 0), 0);
+  }
+  DestroyWindow(parent);
 }
 
 }  // namespace

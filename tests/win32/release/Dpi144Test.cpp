@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 #include "win32/folderchoice/ChooserWindow.h"
 #include "win32/treeview/TreeRig.h"
 

@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "TreeRig.h"
-#include "platform/windows/TestFolders.h"
+#include "platform/TestFolders.h"
 
 namespace tavelin::win32 {
 namespace {
