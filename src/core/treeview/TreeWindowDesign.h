@@ -6,11 +6,9 @@
 #include <array>
 
 #include "core/views/Color.h"
+#include "core/views/Twips.h"
 
 namespace tavelin::core {
-
-// Window positions and sizes are twips.
-inline constexpr float kTwipsPerPixel = 15;
 
 namespace FKvelDesign {
 

@@ -1,11 +1,13 @@
-// Window positions and sizes are twips, at the fixed rate of 15 to a pixel.
+// Twips to the whole pixels of Qt's widgets and back.
 #pragma once
 
 #include <cmath>
 
+#include "core/views/Twips.h"
+
 namespace tavelin::gui {
 
-inline constexpr float kTwipsPerPixel = 15;
+using core::kTwipsPerPixel;
 
 inline float PixelsToTwips(int pixels) {
   return static_cast<float>(pixels) * kTwipsPerPixel;

@@ -5,10 +5,12 @@
 
 #include <windows.h>
 
+#include "core/views/Twips.h"
+
 namespace tavelin::win32 {
 
 inline constexpr int kBaseDpi = 96;
-inline constexpr float kTwipsPerPixel = 15;
+using core::kTwipsPerPixel;
 
 class Dpi {
  public:

@@ -8,7 +8,7 @@
 #include "core/common/CommandLines.h"
 #include "core/common/Externs.h"
 #include "platform/Platform.h"
-#include "platform/TestFolders.h"
+#include "platform/windows/StandIns.h"
 #include "platform/windows/Win32.h"
 #include "platform/windows/WindowsLauncher.h"
 
@@ -16,55 +16,9 @@ namespace tavelin::platform {
 namespace {
 
 using namespace std::chrono_literals;
-using testing::Exists;
-using testing::Utf16;
+using namespace testing;
 
 constexpr unsigned long kElevationRequired = 740;
-
-std::wstring OwnFolder() {
-  std::wstring self(32768, L'\0');
-  self.resize(::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  return self.substr(0, self.rfind(L'\\'));
-}
-
-// Copies the stand-in program, built beside this test executable, to `as`.
-void InstallProbe(const std::wstring& as) {
-  const std::wstring probe = OwnFolder() + L"\\start_probe.exe";
-  if (!::CopyFileW(probe.c_str(), as.c_str(), FALSE)) testing::Fail(L"CopyFileW " + as);
-}
-
-// Stand-ins beside this test executable, taken away with their records after the test.
-struct ProbesBeside {
-  explicit ProbesBeside(std::vector<std::wstring> names) {
-    for (const std::wstring& name : names) {
-      paths.push_back(OwnFolder() + L'\\' + name);
-      InstallProbe(paths.back());
-    }
-  }
-  ~ProbesBeside() {
-    for (const std::wstring& path : paths) {
-      ::DeleteFileW(path.c_str());
-      ::DeleteFileW((path + L".started").c_str());
-    }
-  }
-  std::vector<std::wstring> paths;
-};
-
-// How the stand-in at `program` was started ("program: ...", "command line: ...", "show: ..."),
-// once it has written it down; empty when it was not started within a few seconds.
-std::wstring StartOf(const std::wstring& program) {
-  const std::wstring proof = program + L".started";
-  for (const auto deadline = std::chrono::steady_clock::now() + 10s; !Exists(proof);) {
-    if (std::chrono::steady_clock::now() > deadline) return {};
-    std::this_thread::sleep_for(20ms);
-  }
-  const std::string bytes = testing::ReadBytes(proof);
-  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
-}
-
-std::wstring ShownWith(const std::wstring& program, const std::wstring& commandLine) {
-  return L"program: " + program + L"\ncommand line: " + commandLine + L"\nshow: 1\n";
-}
 
 int StartErrorCodeOf(Launcher& launcher, const StartRequest& request) {
   try {
@@ -215,7 +169,6 @@ TEST_F(LauncherTest, AProgramWithAFolderIsNeverOneAtAShorterPrefix) {
   InstallProbe(tool);
   launcher.Start(named);
   EXPECT_EQ(StartOf(tool), ShownWith(tool, tool + L" " + note));
-  ::DeleteFileW((tool + L".started").c_str());
   launcher.Start(file(tool));
   EXPECT_EQ(StartOf(tool), ShownWith(tool, tool));
   EXPECT_FALSE(Exists(decoy + L".started"));

@@ -1,65 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 
 #include "TreeRig.h"
-#include "platform/TestFolders.h"
+#include "platform/windows/StandIns.h"
 
 namespace tavelin::win32 {
 namespace {
 
-using namespace std::chrono_literals;
-using platform::testing::Exists;
-using platform::testing::MakeFolder;
-using platform::testing::ScopedWorkingDirectory;
-using platform::testing::TempFolder;
-using platform::testing::Utf16;
-using platform::testing::WriteBytes;
+using namespace platform::testing;
 using testing::TreeRig;
 
 constexpr wchar_t kWordPadFolder[] = L"C:\\Archivos de programa\\Windows NT\\Accesorios";
-
-std::wstring OwnFolder() {
-  std::wstring self(32768, L'\0');
-  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  return self.substr(0, self.rfind(L'\\'));
-}
-
-// The stand-in program, built beside this test executable.
-std::wstring ProbeProgram() {
-  return OwnFolder() + L"\\start_probe.exe";
-}
-
-void InstallProbe(const std::wstring& as) {
-  ASSERT_TRUE(CopyFileW(ProbeProgram().c_str(), as.c_str(), FALSE)) << GetLastError();
-}
-
-// The command line the stand-in installed at `program` was started with, once it has written it
-// down; empty when it was not started within a few seconds. The record is removed.
-std::wstring CommandLineOf(const std::wstring& program) {
-  const std::wstring proof = program + L".started";
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  // The record is whole once the stand-in has closed it: until then it cannot be opened unshared.
-  for (;;) {
-    const HANDLE whole = CreateFileW(proof.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (whole != INVALID_HANDLE_VALUE) {
-      CloseHandle(whole);
-      break;
-    }
-    if (std::chrono::steady_clock::now() > deadline) return {};
-    std::this_thread::sleep_for(20ms);
-  }
-  const std::string bytes = platform::testing::ReadBytes(proof);
-  DeleteFileW(proof.c_str());
-  const std::wstring record(reinterpret_cast<const wchar_t*>(bytes.data()),
-                            bytes.size() / sizeof(wchar_t));
-  const std::wstring key = L"command line: ";
-  const std::size_t start = record.find(key) + key.size();
-  return record.substr(start, record.find(L'\n', start) - start);
-}
 
 // The fixed WordPad path made for the test and taken away after it.
 class WordPadStandIn {
@@ -152,13 +104,14 @@ TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
     PressEntry(c.entry);
     ASSERT_EQ(rig_.fkvel.ActiveList, 1);
     Click(c.button);
-    EXPECT_EQ(CommandLineOf(c.program), c.commandLine) << c.button;
+    EXPECT_EQ(StartOf(c.program), ShownWith(c.program, c.commandLine)) << c.button;
   }
 
   // A double click opens the entry in Notepad.
   PressEntry(Utf16(kNote));
   PressEntry(Utf16(kNote), WM_LBUTTONDBLCLK);
-  EXPECT_EQ(CommandLineOf(beside + L"Notepad.exe"), L"Notepad.exe " + note);
+  EXPECT_EQ(StartOf(beside + L"Notepad.exe"),
+            ShownWith(beside + L"Notepad.exe", L"Notepad.exe " + note));
 }
 
 // A note run as a program, and WordPad where it is not installed.
@@ -172,19 +125,6 @@ TEST_F(ActionsTest, AProgramThatCannotStartRaisesTheMessageOverTheTreeWindow) {
     EXPECT_EQ(seen.owner, rig_.Window().Handle());
   }
   EXPECT_FALSE(Exists(root_ + L"\\prova.exe.started"));
-}
-
-TEST_F(ActionsTest, TheFiftyFirstFolderRaisesTheLimitMessage) {
-  const std::wstring many = temp_ / L"Moltes";
-  MakeFolder(many);
-  for (int i = 0; i < 51; ++i)
-    MakeFolder(many + L"\\" + std::to_wstring(i));
-  auto box = testing::CloseNextMessageBox();
-  rig_.ukvel.ShowTree(Utf16(many));
-  const testing::MessageBoxSeen seen = box.get();
-  EXPECT_EQ(seen.text, L"Màxim  50 subcarpetes");
-  EXPECT_EQ(seen.owner, rig_.Window().Handle());
-  EXPECT_EQ(rig_.layout.FolderCount, 51);
 }
 
 }  // namespace
