@@ -1,47 +1,26 @@
 #include "gui/treeview/ScrollCompanionHost.h"
 
-#include <stdexcept>
-
 #include "core/treeview/FScroll.h"
 #include "gui/common/Failures.h"
 #include "gui/common/Twips.h"
 
 namespace tavelin::gui {
 
-ScrollCompanionHost::~ScrollCompanionHost() {
-  delete window_;
-}
-
-ScrollCompanion& ScrollCompanionHost::Require() const {
-  if (window_ == nullptr) throw std::logic_error("the scroll companion is not loaded");
-  return *window_;
-}
-
-void ScrollCompanionHost::Load() {
-  if (window_ != nullptr) return;
-  window_ = new ScrollCompanion();
-  QObject::connect(window_, &ScrollCompanion::ScrllFrmChanged, [this] {
+std::unique_ptr<ScrollCompanion> ScrollCompanionHost::Make() {
+  auto window = std::make_unique<ScrollCompanion>();
+  QObject::connect(window.get(), &ScrollCompanion::ScrllFrmChanged, [this] {
     if (handlers_ != nullptr) Guarded([this] { handlers_->ScrllFrm_Change(); });
   });
-  QObject::connect(window_, &ScrollCompanion::Closing, [this] {
-    Guarded([this] {
-      if (handlers_ != nullptr) {
-        handlers_->Unload();
-      } else {
-        Unload();
-      }
-    });
-  });
+  QObject::connect(window.get(), &ScrollCompanion::Closing,
+                   [this] { Guarded([this] { Closed(); }); });
+  return window;
 }
 
-void ScrollCompanionHost::Unload() {
-  if (window_ == nullptr) return;
-  ScrollCompanion* window = window_;
-  window_ = nullptr;
+void ScrollCompanionHost::Retire(std::unique_ptr<ScrollCompanion> window) {
   window->disconnect();
   window->hide();
   // The window may be closing from its own event handler: it goes once that has returned.
-  window->deleteLater();
+  window.release()->deleteLater();
 }
 
 void ScrollCompanionHost::SetVisible(bool visible) {

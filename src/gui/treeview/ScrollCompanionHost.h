@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "core/views/ScrollCompanionView.h"
+#include "core/views/WindowHost.h"
 #include "gui/treeview/ScrollCompanion.h"
 
 namespace tavelin::core {
@@ -11,22 +14,11 @@ namespace tavelin::gui {
 
 // The scroll companion's single instance: loads and discards the Qt window and hands the bar's
 // changes to the companion's handlers.
-class ScrollCompanionHost : public core::ScrollCompanionView {
+class ScrollCompanionHost
+    : public core::WindowHost<core::ScrollCompanionView, ScrollCompanion, core::FScroll> {
  public:
-  ScrollCompanionHost() = default;
-  ~ScrollCompanionHost() override;
-  ScrollCompanionHost(const ScrollCompanionHost&) = delete;
-  ScrollCompanionHost& operator=(const ScrollCompanionHost&) = delete;
+  ScrollCompanionHost() : WindowHost("the scroll companion") {}
 
-  // The handlers need this host as their view, so they are attached once both exist.
-  void Attach(core::FScroll& handlers) { handlers_ = &handlers; }
-
-  // The Qt window; nullptr while not loaded.
-  ScrollCompanion* Window() const { return window_; }
-
-  bool Loaded() const override { return window_ != nullptr; }
-  void Load() override;
-  void Unload() override;
   void SetVisible(bool visible) override;
 
   float Left() const override;
@@ -42,11 +34,8 @@ class ScrollCompanionHost : public core::ScrollCompanionView {
   std::int16_t Value() const override;
 
  private:
-  // The loaded window; throws std::logic_error when there is none.
-  ScrollCompanion& Require() const;
-
-  ScrollCompanion* window_ = nullptr;
-  core::FScroll* handlers_ = nullptr;
+  std::unique_ptr<ScrollCompanion> Make() override;
+  void Retire(std::unique_ptr<ScrollCompanion> window) override;
 };
 
 }  // namespace tavelin::gui

@@ -2,7 +2,6 @@
 
 #include <QScreen>
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/treeview/FKvel.h"
 #include "gui/common/Failures.h"
@@ -20,15 +19,6 @@ constexpr std::chrono::milliseconds kFrameWait(2000);
 
 }  // namespace
 
-TreeWindowHost::~TreeWindowHost() {
-  delete window_;
-}
-
-TreeWindow& TreeWindowHost::Require() const {
-  if (window_ == nullptr) throw std::logic_error("the tree window is not loaded");
-  return *window_;
-}
-
 core::DrawingSurface& TreeWindowHost::Surface() {
   return Require().Surface();
 }
@@ -37,47 +27,34 @@ core::FileList& TreeWindowHost::Lst(int index) {
   return Require().Lst(index);
 }
 
-void TreeWindowHost::Load() {
-  if (window_ != nullptr) return;
-  window_ = new TreeWindow();
-  shownSinceLoad_ = false;
-  QObject::connect(window_, &TreeWindow::ListPressed, [this](int index) {
+std::unique_ptr<TreeWindow> TreeWindowHost::Make() {
+  auto window = std::make_unique<TreeWindow>();
+  QObject::connect(window.get(), &TreeWindow::ListPressed, [this](int index) {
     if (handlers_ != nullptr)
       Guarded([&] { handlers_->Lst_MouseDown(static_cast<std::int16_t>(index)); });
   });
-  QObject::connect(window_, &TreeWindow::ListDoubleClicked, [this](int index) {
+  QObject::connect(window.get(), &TreeWindow::ListDoubleClicked, [this](int index) {
     if (handlers_ != nullptr)
       Guarded([&] { handlers_->Lst_DblClick(static_cast<std::int16_t>(index)); });
   });
-  QObject::connect(window_, &TreeWindow::ButtonClicked, [this](int index) {
+  QObject::connect(window.get(), &TreeWindow::ButtonClicked, [this](int index) {
     if (handlers_ != nullptr)
       Guarded([&] { handlers_->Bt_Click(static_cast<std::int16_t>(index)); });
   });
-  QObject::connect(window_, &TreeWindow::Closing, [this] { Guarded([this] { OnClosing(); }); });
+  QObject::connect(window.get(), &TreeWindow::Closing, [this] { Guarded([this] { Closed(); }); });
+  return window;
 }
 
-void TreeWindowHost::OnClosing() {
-  if (handlers_ != nullptr) {
-    handlers_->Unload();
-  } else {
-    Unload();
-  }
-}
-
-void TreeWindowHost::Unload() {
-  if (window_ == nullptr) return;
-  TreeWindow* window = window_;
-  window_ = nullptr;
+void TreeWindowHost::Retire(std::unique_ptr<TreeWindow> window) {
   window->disconnect();
   window->hide();
   // The window may be closing from its own event handler: it goes once that has returned.
-  window->deleteLater();
+  window.release()->deleteLater();
 }
 
 void TreeWindowHost::Show() {
   TreeWindow& window = Require();
-  if (!shownSinceLoad_) {
-    shownSinceLoad_ = true;
+  if (FirstShowSinceLoad()) {
     // The window is centred by its outer frame, which a window manager gives it only once it is
     // on the screen; every size and place read later is that frame's too.
     ShowAndWaitUntilExposed(window, kFrameWait);

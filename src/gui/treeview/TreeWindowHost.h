@@ -1,6 +1,9 @@
 #pragma once
 
+#include <memory>
+
 #include "core/views/TreeWindowView.h"
+#include "core/views/WindowHost.h"
 #include "gui/treeview/TreeWindow.h"
 
 namespace tavelin::core {
@@ -11,25 +14,13 @@ namespace tavelin::gui {
 
 // The tree window's single instance: loads and discards the Qt window and hands its events to
 // the window's handlers.
-class TreeWindowHost : public core::TreeWindowView {
+class TreeWindowHost : public core::WindowHost<core::TreeWindowView, TreeWindow, core::FKvel> {
  public:
-  TreeWindowHost() = default;
-  ~TreeWindowHost() override;
-  TreeWindowHost(const TreeWindowHost&) = delete;
-  TreeWindowHost& operator=(const TreeWindowHost&) = delete;
-
-  // The handlers need this host as their view, so they are attached once both exist.
-  void Attach(core::FKvel& handlers) { handlers_ = &handlers; }
-
-  // The Qt window; nullptr while not loaded.
-  TreeWindow* Window() const { return window_; }
+  TreeWindowHost() : WindowHost("the tree window") {}
 
   core::DrawingSurface& Surface() override;
   core::FileList& Lst(int index) override;
 
-  bool Loaded() const override { return window_ != nullptr; }
-  void Load() override;
-  void Unload() override;
   void Show() override;
   void SetFocus() override;
 
@@ -46,14 +37,8 @@ class TreeWindowHost : public core::TreeWindowView {
   float PBtsHeight() const override;
 
  private:
-  // The loaded window; throws std::logic_error when there is none.
-  TreeWindow& Require() const;
-  void OnClosing();
-
-  TreeWindow* window_ = nullptr;
-  core::FKvel* handlers_ = nullptr;
-  // The first Show after a load centres the window; later ones leave it where it is.
-  bool shownSinceLoad_ = false;
+  std::unique_ptr<TreeWindow> Make() override;
+  void Retire(std::unique_ptr<TreeWindow> window) override;
 };
 
 }  // namespace tavelin::gui

@@ -1,27 +1,13 @@
 #include "win32/treeview/ScrollCompanionHost.h"
 
-#include <stdexcept>
-
 #include "core/treeview/FScroll.h"
 
 namespace tavelin::win32 {
 
-ScrollCompanion& ScrollCompanionHost::Require() const {
-  if (window_ == nullptr) throw std::logic_error("the scroll companion is not loaded");
-  return *window_;
-}
-
-void ScrollCompanionHost::Load() {
-  if (window_ != nullptr) return;
-  window_ = std::make_unique<ScrollCompanion>([this] {
+std::unique_ptr<ScrollCompanion> ScrollCompanionHost::Make() {
+  return std::make_unique<ScrollCompanion>([this] {
     if (handlers_ != nullptr) handlers_->ScrllFrm_Change();
   });
-}
-
-void ScrollCompanionHost::Unload() {
-  // Without a close button the companion is only ever closed from the tree window's handlers,
-  // never from its own, so it can go at once.
-  window_.reset();
 }
 
 void ScrollCompanionHost::SetVisible(bool visible) {

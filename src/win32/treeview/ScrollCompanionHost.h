@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/views/ScrollCompanionView.h"
+#include "core/views/WindowHost.h"
 #include "win32/treeview/ScrollCompanion.h"
 
 namespace tavelin::core {
@@ -13,20 +14,11 @@ namespace tavelin::win32 {
 
 // The scroll companion's single instance: creates and destroys the Win32 window and hands the
 // bar's changes to the companion's handlers. Places are twips of the outer window at 96 DPI.
-class ScrollCompanionHost : public core::ScrollCompanionView {
+class ScrollCompanionHost
+    : public core::WindowHost<core::ScrollCompanionView, ScrollCompanion, core::FScroll> {
  public:
-  ScrollCompanionHost() = default;
-  ScrollCompanionHost(const ScrollCompanionHost&) = delete;
-  ScrollCompanionHost& operator=(const ScrollCompanionHost&) = delete;
+  ScrollCompanionHost() : WindowHost("the scroll companion") {}
 
-  void Attach(core::FScroll& handlers) { handlers_ = &handlers; }
-
-  // The Win32 window; nullptr while not loaded.
-  ScrollCompanion* Window() const { return window_.get(); }
-
-  bool Loaded() const override { return window_ != nullptr; }
-  void Load() override;
-  void Unload() override;
   void SetVisible(bool visible) override;
 
   float Left() const override;
@@ -42,13 +34,12 @@ class ScrollCompanionHost : public core::ScrollCompanionView {
   std::int16_t Value() const override;
 
  private:
-  // The loaded window; throws std::logic_error when there is none.
-  ScrollCompanion& Require() const;
+  std::unique_ptr<ScrollCompanion> Make() override;
+  // Without a close button the companion is only ever closed from the tree window's handlers,
+  // never from its own, so it goes at once.
+  void Retire(std::unique_ptr<ScrollCompanion>) override {}
   RECT Outer() const;
   void MoveTo(int x, int y);
-
-  std::unique_ptr<ScrollCompanion> window_;
-  core::FScroll* handlers_ = nullptr;
 };
 
 }  // namespace tavelin::win32

@@ -1,17 +1,11 @@
 #include "win32/treeview/TreeWindowHost.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/treeview/FKvel.h"
 #include "win32/common/Utf16.h"
 
 namespace tavelin::win32 {
-
-TreeWindow& TreeWindowHost::Require() const {
-  if (window_ == nullptr) throw std::logic_error("the tree window is not loaded");
-  return *window_;
-}
 
 core::DrawingSurface& TreeWindowHost::Surface() {
   return Require().Surface();
@@ -21,8 +15,7 @@ core::FileList& TreeWindowHost::Lst(int index) {
   return Require().Lst(index);
 }
 
-void TreeWindowHost::Load() {
-  if (window_ != nullptr) return;
+std::unique_ptr<TreeWindow> TreeWindowHost::Make() {
   TreeWindow::Events events;
   events.listPressed = [this](int index) {
     if (handlers_ != nullptr) handlers_->Lst_MouseDown(static_cast<std::int16_t>(index));
@@ -33,27 +26,18 @@ void TreeWindowHost::Load() {
   events.buttonClicked = [this](int index) {
     if (handlers_ != nullptr) handlers_->Bt_Click(static_cast<std::int16_t>(index));
   };
-  events.closing = [this] {
-    if (handlers_ != nullptr) {
-      handlers_->Unload();
-    } else {
-      Unload();
-    }
-  };
-  window_ = std::make_unique<TreeWindow>(std::move(events));
-  shownSinceLoad_ = false;
+  events.closing = [this] { Closed(); };
+  return std::make_unique<TreeWindow>(std::move(events));
 }
 
-void TreeWindowHost::Unload() {
-  if (window_ == nullptr) return;
-  retired_ = std::move(window_);
+void TreeWindowHost::Retire(std::unique_ptr<TreeWindow> window) {
+  retired_ = std::move(window);
   DestroyWindow(retired_->Handle());
 }
 
 void TreeWindowHost::Show() {
   const HWND window = Require().Handle();
-  if (!shownSinceLoad_) {
-    shownSinceLoad_ = true;
+  if (FirstShowSinceLoad()) {
     const RECT outer = Outer();
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;

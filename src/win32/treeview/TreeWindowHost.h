@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/views/TreeWindowView.h"
+#include "core/views/WindowHost.h"
 #include "win32/treeview/TreeWindow.h"
 
 namespace tavelin::core {
@@ -13,24 +14,13 @@ namespace tavelin::win32 {
 
 // The tree window's single instance: creates and destroys the Win32 window and hands its events
 // to the window's handlers. Sizes and places are twips of the outer window at 96 DPI.
-class TreeWindowHost : public core::TreeWindowView {
+class TreeWindowHost : public core::WindowHost<core::TreeWindowView, TreeWindow, core::FKvel> {
  public:
-  TreeWindowHost() = default;
-  TreeWindowHost(const TreeWindowHost&) = delete;
-  TreeWindowHost& operator=(const TreeWindowHost&) = delete;
-
-  // The handlers need this host as their view, so they are attached once both exist.
-  void Attach(core::FKvel& handlers) { handlers_ = &handlers; }
-
-  // The Win32 window; nullptr while not loaded.
-  TreeWindow* Window() const { return window_.get(); }
+  TreeWindowHost() : WindowHost("the tree window") {}
 
   core::DrawingSurface& Surface() override;
   core::FileList& Lst(int index) override;
 
-  bool Loaded() const override { return window_ != nullptr; }
-  void Load() override;
-  void Unload() override;
   void Show() override;
   void SetFocus() override;
 
@@ -47,18 +37,14 @@ class TreeWindowHost : public core::TreeWindowView {
   float PBtsHeight() const override;
 
  private:
-  // The loaded window; throws std::logic_error when there is none.
-  TreeWindow& Require() const;
+  std::unique_ptr<TreeWindow> Make() override;
+  void Retire(std::unique_ptr<TreeWindow> window) override;
   RECT Outer() const;
   void Resize(int width, int height);
 
-  std::unique_ptr<TreeWindow> window_;
   // A window unloaded from inside one of its own handlers lives on, destroyed, until the next
   // unload or the host's end: the handler still returns through it.
   std::unique_ptr<TreeWindow> retired_;
-  core::FKvel* handlers_ = nullptr;
-  // The first Show after a load centres the window; later ones leave it where it is.
-  bool shownSinceLoad_ = false;
 };
 
 }  // namespace tavelin::win32
