@@ -66,8 +66,7 @@ class FolderChoiceTest : public QObject {
     for (const char* sub : {"Dades/Fotos", "Dades/Música", "Arxiu", "Llista/Beta", "Llista/alfa",
                             "Llista/Gamma/Sub", "Llista/Gamma/altra", "Llista/.amagada"})
       QVERIFY(QDir(root_).mkpath(QString::fromUtf8(sub)));
-    QFile file(folder_ + QStringLiteral("/fitxer.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(QFile(folder_ + QStringLiteral("/fitxer.txt")).open(QIODevice::WriteOnly));
     previousDirectory_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root_));
   }
