@@ -5,6 +5,7 @@
 #include <array>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/treeview/TreeWindowDesign.h"
@@ -216,11 +217,22 @@ class FakeScreen : public core::Screen {
   float Height() const override { return height; }
 };
 
+// A start request as one comparable, printable value, so that a table of them is checked whole.
+using Request = std::tuple<std::u16string, platform::ProgramKind, std::u16string, std::u16string,
+                           platform::WindowState>;
+
 // Programs named in `failing` cannot be started; every request is recorded all the same.
 class FakeLauncher : public platform::Launcher {
  public:
   std::vector<platform::StartRequest> started;
   std::vector<std::u16string> failing;
+
+  std::vector<Request> Requests() const {
+    std::vector<Request> all;
+    for (const platform::StartRequest& r : started)
+      all.emplace_back(r.commandLine, r.kind, r.program, r.argument, r.windowState);
+    return all;
+  }
 
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);

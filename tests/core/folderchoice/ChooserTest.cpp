@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/Requests.h"
 #include "core/folderchoice/Ctrls.h"
 #include "core/folderchoice/DirListModel.h"
 #include "core/folderchoice/FPrvSD.h"
@@ -19,6 +18,7 @@
 namespace tavelin::core {
 namespace {
 
+using fakes::Request;
 using Items = std::vector<std::u16string>;
 using fakes::DrawCall;
 
@@ -152,7 +152,7 @@ TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
   form.OpInfo_Click();
   tree.launcher.failing = {u"cmd.exe", u"command.com"};
   EXPECT_NO_THROW(form.OpInfo_Click());
-  EXPECT_EQ(AllFields(tree.launcher.started),
+  EXPECT_EQ(tree.launcher.Requests(),
             (std::vector<Request>{through(u"cmd.exe"), through(u"cmd.exe"), through(u"command.com"),
                                   through(u"cmd.exe"), through(u"command.com")}));
 }

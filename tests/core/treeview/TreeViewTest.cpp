@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-#include "core/Requests.h"
 #include "core/common/UFtx.h"
 #include "fakes/FakeTreeView.h"
 
@@ -21,6 +20,7 @@ using fakes::DrawCall;
 using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
 using fakes::FakeTreeWindow;
+using fakes::Request;
 using platform::ProgramKind;
 using platform::WindowState;
 using Items = std::vector<std::u16string>;
@@ -409,7 +409,7 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
     if (pressed) rig.fkvel.Lst_MouseDown(*pressed);
     rig.window.List(9).index = selectedIn9;
     button == -2 ? rig.fkvel.Lst_DblClick(9) : rig.fkvel.Bt_Click(button);
-    EXPECT_EQ(AllFields(rig.launcher.started),
+    EXPECT_EQ(rig.launcher.Requests(),
               started ? std::vector<Request>{*started} : std::vector<Request>{});
     EXPECT_TRUE(rig.messages.shown.empty());
   }
