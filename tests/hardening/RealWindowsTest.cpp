@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
 #include "platform/TestFolders.h"

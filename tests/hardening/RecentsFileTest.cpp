@@ -16,8 +16,7 @@
 
 #include "SaverLists.h"
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeChooser.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "platform/TestFolders.h"
 
 namespace tavelin::hardening {

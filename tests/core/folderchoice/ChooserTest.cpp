@@ -12,8 +12,7 @@
 #include "core/folderchoice/DirListModel.h"
 #include "core/folderchoice/FPrvSD.h"
 #include "core/folderchoice/FolderChain.h"
-#include "fakes/FakeChooser.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 
 namespace tavelin::core {
 namespace {

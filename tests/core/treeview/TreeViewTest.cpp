@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/common/UFtx.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 
 namespace tavelin::core {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "core/folderchoice/FPrvSD.h"
 #include "core/folderchoice/FolderChain.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
 #include "gui/folderchoice/DirListWidget.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "treeview/TreeRig.h"
 
 namespace tavelin::win32 {
