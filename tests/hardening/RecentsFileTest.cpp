@@ -22,19 +22,14 @@
 namespace tavelin::hardening {
 namespace {
 
-using platform::testing::PermissionBits;
-using platform::testing::RawNames;
-using platform::testing::ReadBytes;
-using platform::testing::ScopedWorkingDirectory;
-using platform::testing::TempFolder;
-using platform::testing::WriteBytes;
+using namespace platform::testing;
 
 // The saver at work in a folder, its output read through a pipe.
 class Saver {
  public:
   explicit Saver(const std::string& folder) {
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) platform::testing::Fail("pipe2");
+    if (::pipe2(fds, O_CLOEXEC) != 0) Fail("pipe2");
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
@@ -44,7 +39,7 @@ class Saver {
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     output_ = ::fdopen(fds[0], "r");
-    if (result != 0) platform::testing::Fail("posix_spawn");
+    if (result != 0) Fail("posix_spawn");
   }
   ~Saver() {
     Kill();

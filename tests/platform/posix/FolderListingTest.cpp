@@ -17,10 +17,7 @@
 namespace tavelin::platform {
 namespace {
 
-using testing::MakeFolder;
-using testing::TempFolder;
-using testing::Utf16;
-using testing::WriteBytes;
+using namespace testing;
 using namespace std::string_literals;
 
 int statusReads = 0;
