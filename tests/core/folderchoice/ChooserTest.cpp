@@ -232,27 +232,17 @@ TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
   EXPECT_EQ(ChildPath(u"C:\\", u"x", u'\\'), u"C:\\x");
 }
 
-struct DirListModelTest : testing::Test {
-  DirListModelTest() {
-    fs.AddFolder(u"C:", u"Dades");
-    fs.AddDotEntries(u"C:\\");
-    fs.AddDotEntries(u"C:\\Dades");
-    for (const char16_t* name : {u"Beta", u"alfa", u"Gamma", u"Alfa"})
-      fs.AddFolder(u"C:\\Dades", name);
-    fs.AddFile(u"C:\\Dades", u"fitxer.txt");
-  }
-
-  // Letter case ignored, as the front ends sort.
-  static bool Before(const std::u16string& a, const std::u16string& b) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
-  }
-
+// Sorted with letter case ignored, as the front ends sort.
+TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFolders) {
   fakes::FakeFileSystem fs;
-  DirListModel model{fs, Before};
-};
-
-TEST_F(DirListModelTest, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFolders) {
+  fs.AddFolder(u"C:", u"Dades");
+  fs.AddDotEntries(u"C:\\");
+  fs.AddDotEntries(u"C:\\Dades");
+  fs.Add(u"C:\\Dades", {u"Beta\\", u"alfa\\", u"Gamma\\", u"Alfa\\", u"fitxer.txt"});
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  DirListModel model{fs, [&](const std::u16string& a, const std::u16string& b) {
+                       return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+                     }};
   ASSERT_EQ(model.SetPath(u"C:\\Dades"), DirListModel::Move::Changed);
   using Row = std::tuple<std::u16string, std::u16string, int, bool>;  // path, name, depth, open
   const std::vector<Row> expected = {
