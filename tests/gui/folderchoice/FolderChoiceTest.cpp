@@ -19,8 +19,7 @@
 
 namespace tavelin::gui {
 
-using testing::DoubleClick;
-using testing::EntriesOf;
+using namespace testing;
 
 namespace {
 

@@ -24,9 +24,7 @@ std::wstring TextOf(HWND window) {
 struct Drive : fakes::FakeTreeView {
   Drive() {
     fs.AddFolder(u"C:", u"Dades");
-    fs.AddFolder(u"C:\\Dades", u"Fotos");
-    fs.AddFolder(u"C:\\Dades", u"arxiu");
-    fs.AddFile(u"C:\\Dades", u"llista.txt");
+    fs.Add(u"C:\\Dades", {u"Fotos\\", u"arxiu\\", u"llista.txt"});
     fs.AddFolder(u"D:", u"Arxiu");
   }
 };

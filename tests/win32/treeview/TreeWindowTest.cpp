@@ -20,9 +20,7 @@ using testing::ChildRect;
 using testing::ClientSize;
 using testing::TreeRig;
 
-constexpr COLORREF kGrey = RGB(192, 192, 192);
-constexpr COLORREF kFill = RGB(255, 255, 128);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kGrey = RGB(192, 192, 192), kFill = RGB(255, 255, 128), kNavy = RGB(0, 0, 128);
 
 RECT Rect(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
