@@ -72,8 +72,7 @@ class Saver {
 
 TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
   TempFolder temp;
-  const std::string file = temp / "Recents.txt";
-  const std::string before = FileOfGeneration(0);
+  const std::string file = temp / "Recents.txt", before = FileOfGeneration(0);
 
   // How long the saver takes to start and make a few saves sets the range of the kill times.
   WriteBytes(file, before);

@@ -102,7 +102,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), dirs);
     QVERIFY(dirs->SetPath(ToU16String(root_ + "/Dades")));
     auto* recents = Control<SortedComboBox>(window, "LstR");
-    auto* ok = Control<QPushButton>(window, "BtOk");
     QCOMPARE(recents->count(), 4);
     // A highlighted entry is not the folder: Enter draws the current one.
     QListWidgetItem* fotos = dirs->findItems(QStringLiteral("Fotos"), Qt::MatchExactly).value(0);
@@ -113,7 +112,7 @@ class FolderChoiceTest : public QObject {
     DoubleClick(dirs->viewport(), dirs->visualItemRect(fotos).center());
     QCOMPARE(ToQString(dirs->Path()), root_ + "/Dades/Fotos");
     QVERIFY(!tree.window.loaded);
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "BtOk"), Qt::LeftButton);
     QCOMPARE(ToQString(tree.window.caption), root_ + "/Dades/Fotos");
     // The arrow keys pick "" and then the first folder, which the directory list moves to.
     recents->setFocus();

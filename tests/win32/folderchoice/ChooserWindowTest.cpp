@@ -68,9 +68,8 @@ class ChooserWindowTest : public ::testing::Test {
 TEST_F(ChooserWindowTest, DeleteInTheRecentsRemovesThePickedEntryAndStillEditsTheText) {
   for (const char16_t* path : {u"C:\\C", u"C:\\a", u"C:\\B"})
     chooser.LstR().AddItem(path);
-  const HWND combo = Item(ChooserWindow::kLstR);
   const HWND edit = RecentsEdit();
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
+  SendMessageW(Item(ChooserWindow::kLstR), CB_SETCURSEL, 1, 0);
   ASSERT_EQ(TextOf(edit), L"C:\\B");
   SendMessageW(edit, EM_SETSEL, 0, 0);
 
