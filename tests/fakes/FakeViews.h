@@ -1,19 +1,28 @@
-// Views that record what the core does to them, with the geometry kept as given.
+// Views that record what the core does to them, with the geometry kept as given, and the tree
+// view's core wired to them.
 #pragma once
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "core/treeview/FKvel.h"
+#include "core/treeview/FScroll.h"
+#include "core/treeview/TreeLayoutState.h"
 #include "core/treeview/TreeWindowDesign.h"
+#include "core/treeview/UKvel.h"
+#include "core/views/ChooserView.h"
 #include "core/views/DrawingSurface.h"
 #include "core/views/ListControl.h"
 #include "core/views/MessageView.h"
 #include "core/views/Screen.h"
 #include "core/views/ScrollCompanionView.h"
 #include "core/views/TreeWindowView.h"
+#include "fakes/FakeFileSystem.h"
 #include "platform/Platform.h"
 
 namespace tavelin::fakes {
@@ -216,16 +225,113 @@ class FakeScreen : public core::Screen {
   float Height() const override { return height; }
 };
 
+// A start request as one comparable, printable value, so that a table of them is checked whole.
+using Request = std::tuple<std::u16string, platform::ProgramKind, std::u16string, std::u16string,
+                           platform::WindowState>;
+
 // Programs named in `failing` cannot be started; every request is recorded all the same.
 class FakeLauncher : public platform::Launcher {
  public:
   std::vector<platform::StartRequest> started;
   std::vector<std::u16string> failing;
 
+  std::vector<Request> Requests() const {
+    std::vector<Request> all;
+    for (const platform::StartRequest& r : started)
+      all.emplace_back(r.commandLine, r.kind, r.program, r.argument, r.windowState);
+    return all;
+  }
+
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
     if (std::ranges::count(failing, request.program)) throw platform::StartError("cannot start", 2);
   }
+};
+
+// Opens the folders that the file system says are folders; onChange stands for the change
+// event and runs inside SetPath.
+class FakeDirectoryList : public core::DirectoryList {
+ public:
+  explicit FakeDirectoryList(const platform::FileSystem& fileSystem) : fileSystem_(fileSystem) {}
+
+  std::u16string path;
+  int changes = 0, focuses = 0;
+  std::function<void()> onChange;
+
+  std::u16string Path() const override { return path; }
+  bool SetPath(const std::u16string& newPath) override {
+    if (!fileSystem_.IsFolder(newPath)) return false;
+    if (newPath == path) return true;
+    path = newPath;
+    ++changes;
+    if (onChange) onChange();
+    return true;
+  }
+  void SetFocus() override { ++focuses; }
+
+ private:
+  const platform::FileSystem& fileSystem_;
+};
+
+// A sorted combo box.
+class FakeComboBox : public FakeItems<core::ComboBox> {
+ public:
+  FakeComboBox() { sorted = true; }
+
+  std::u16string text;
+
+  // The user picks item `i`: it becomes the selection and fills the edit field.
+  void Pick(int i) {
+    index = i;
+    text = List(i);
+  }
+  std::u16string Text() const override { return text; }
+};
+
+class FakeChooser : public core::ChooserView {
+ public:
+  explicit FakeChooser(const platform::FileSystem& fileSystem) : dirs(fileSystem) {}
+
+  FakeDirectoryList dirs;
+  FakeComboBox recents;
+
+  core::DirectoryList& LDirs() override { return dirs; }
+  core::ComboBox& LstR() override { return recents; }
+};
+
+// The tree view's core on recording views, walking the file system it is given.
+struct RecordingTreeView {
+  explicit RecordingTreeView(const platform::FileSystem& fileSystem)
+      : ukvel(layout, fileSystem, messages, fkvel, fscroll, screen) {}
+
+  FakeTreeWindow window;
+  FakeScrollCompanion companion;
+  FakeMessages messages;
+  FakeScreen screen;
+  FakeLauncher launcher;
+  core::TreeLayoutState layout;
+  core::FScroll fscroll{companion, window, screen};
+  core::FKvel fkvel{window, fscroll, layout, launcher, messages};
+  core::UKvel ukvel;
+
+  // The folder names drawn so far, in order.
+  std::vector<std::u16string> FolderNames() const {
+    std::vector<std::u16string> names;
+    for (const DrawCall& call : window.surface.Of(DrawCall::kPrint))
+      names.push_back(call.text);
+    return names;
+  }
+};
+
+// The file system exists before the views that walk it.
+struct FakeFileSystemHolder {
+  FakeFileSystem fs;
+};
+
+// ... on an in-memory file system.
+struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
+  explicit FakeTreeView(char16_t separator = u'\\')
+      : FakeFileSystemHolder{FakeFileSystem(separator)}, RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes

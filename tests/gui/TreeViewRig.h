@@ -30,7 +30,6 @@ inline void FlushDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Creates `folder` with empty files of these names, in this order.
 inline void MakeFolder(const QString& folder, const QStringList& files) {
   QDir().mkpath(folder);
   for (const QString& name : files)

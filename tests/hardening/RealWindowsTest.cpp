@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
 #include "platform/TestFolders.h"
@@ -20,10 +20,7 @@ namespace tavelin::hardening {
 
 namespace {
 
-using platform::testing::ReadBytes;
-using platform::testing::ScopedWorkingDirectory;
-using platform::testing::TempFolder;
-using platform::testing::WriteBytes;
+using namespace platform::testing;
 
 constexpr auto kWordPad = "C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
 

@@ -16,26 +16,20 @@
 
 #include "SaverLists.h"
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeChooser.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "platform/TestFolders.h"
 
 namespace tavelin::hardening {
 namespace {
 
-using platform::testing::PermissionBits;
-using platform::testing::RawNames;
-using platform::testing::ReadBytes;
-using platform::testing::ScopedWorkingDirectory;
-using platform::testing::TempFolder;
-using platform::testing::WriteBytes;
+using namespace platform::testing;
 
 // The saver at work in a folder, its output read through a pipe.
 class Saver {
  public:
   explicit Saver(const std::string& folder) {
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC) != 0) platform::testing::Fail("pipe2");
+    if (::pipe2(fds, O_CLOEXEC) != 0) Fail("pipe2");
     posix_spawn_file_actions_t actions;
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
@@ -45,7 +39,7 @@ class Saver {
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(fds[1]);
     output_ = ::fdopen(fds[0], "r");
-    if (result != 0) platform::testing::Fail("posix_spawn");
+    if (result != 0) Fail("posix_spawn");
   }
   ~Saver() {
     Kill();
@@ -78,8 +72,7 @@ class Saver {
 
 TEST(KillWhileSaving, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
   TempFolder temp;
-  const std::string file = temp / "Recents.txt";
-  const std::string before = FileOfGeneration(0);
+  const std::string file = temp / "Recents.txt", before = FileOfGeneration(0);
 
   // How long the saver takes to start and make a few saves sets the range of the kill times.
   WriteBytes(file, before);

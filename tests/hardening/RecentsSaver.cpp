@@ -16,10 +16,8 @@ int main(int argc, char* argv[]) {
   for (int generation = 1;; ++generation) {
     const tavelin::fakes::FakeList list = tavelin::hardening::ListOfGeneration(generation);
     const std::string started = std::to_string(generation) + '\n';
-    if (::write(STDOUT_FILENO, started.data(), started.size()) !=
-        static_cast<ssize_t>(started.size())) {
-      return 1;
-    }
+    const auto size = static_cast<ssize_t>(started.size());
+    if (::write(STDOUT_FILENO, started.data(), started.size()) != size) return 1;
     tavelin::core::Ctrls::SaveListToFile(list, u"Recents.txt",
                                          tavelin::platform::NativeFileSystem());
   }

@@ -10,9 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/Requests.h"
 #include "core/common/UFtx.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 
 namespace tavelin::core {
 namespace {
@@ -21,6 +20,7 @@ using fakes::DrawCall;
 using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
 using fakes::FakeTreeWindow;
+using fakes::Request;
 using platform::ProgramKind;
 using platform::WindowState;
 using Items = std::vector<std::u16string>;
@@ -230,14 +230,6 @@ class ShowTreeTest : public ::testing::Test, protected fakes::FakeTreeView {
   ShowTreeTest() {
     fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt", u"B\\b.txt"});
   }
-  // A chain of three nested folders of five files: rows of 16 + 69 + 2 pixels from y = 29.
-  void AddTallTree() {
-    fs.Add(u"C:\\Alt",
-           {u"a", u"b", u"c", u"d", u"e", u"d\\", u"d\\a", u"d\\b", u"d\\c", u"d\\d", u"d\\e",
-            u"d\\d\\", u"d\\d\\a", u"d\\d\\b", u"d\\d\\c", u"d\\d\\d", u"d\\d\\e"});
-  }
-  // The height the display pass gives the window: the drawing, the frame and a margin, in twips.
-  float Height() const { return layout.NextY * 15 + FakeTreeWindow::kFrameH + 200; }
 };
 
 TEST_F(ShowTreeTest, SizesTheWindowToTheWorkedExampleAndCentresIt) {
@@ -291,7 +283,10 @@ TEST_F(ShowTreeTest, ASecondPassHidesEveryListAndKeepsOldFolderPaths) {
 }
 
 TEST_F(ShowTreeTest, AWindowAsTallAsTheScreenGoesToTheTopWithTheCompanion) {
-  AddTallTree();
+  // A chain of three nested folders of five files: rows of 16 + 69 + 2 pixels from y = 29.
+  fs.Add(u"C:\\Alt",
+         {u"a", u"b", u"c", u"d", u"e", u"d\\", u"d\\a", u"d\\b", u"d\\c", u"d\\d", u"d\\e",
+          u"d\\d\\", u"d\\d\\a", u"d\\d\\b", u"d\\d\\c", u"d\\d\\d", u"d\\d\\e"});
   window.left = 450;
   screen.height = 290 * 15 + FakeTreeWindow::kFrameH + 200;  // NextY = 29 + 3 × 87 = 290
   ukvel.ShowTree(u"C:\\Alt");
@@ -326,7 +321,7 @@ TEST_F(ShowTreeTest, TheFolderLimitDoesNotStopSizingAndTheNextPassStartsAfresh) 
   ukvel.ShowTree(u"C:\\Molts");
   EXPECT_EQ(messages.shown.size(), 1u);
   EXPECT_FLOAT_EQ(layout.NextY, 29 + 50 * 16);  // 50 empty folders
-  EXPECT_EQ(window.height, Height());
+  EXPECT_EQ(window.height, layout.NextY * 15 + FakeTreeWindow::kFrameH + 200);
 
   ukvel.ShowTree(u"C:\\Arrel");
   EXPECT_EQ(messages.shown.size(), 1u);
@@ -409,7 +404,7 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
     if (pressed) rig.fkvel.Lst_MouseDown(*pressed);
     rig.window.List(9).index = selectedIn9;
     button == -2 ? rig.fkvel.Lst_DblClick(9) : rig.fkvel.Bt_Click(button);
-    EXPECT_EQ(AllFields(rig.launcher.started),
+    EXPECT_EQ(rig.launcher.Requests(),
               started ? std::vector<Request>{*started} : std::vector<Request>{});
     EXPECT_TRUE(rig.messages.shown.empty());
   }

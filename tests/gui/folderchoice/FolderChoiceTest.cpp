@@ -11,7 +11,7 @@
 
 #include "core/folderchoice/FPrvSD.h"
 #include "core/folderchoice/FolderChain.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "gui/TreeViewRig.h"
 #include "gui/folderchoice/ChooserWindow.h"
 #include "gui/folderchoice/DirListWidget.h"
@@ -19,8 +19,7 @@
 
 namespace tavelin::gui {
 
-using testing::DoubleClick;
-using testing::EntriesOf;
+using namespace testing;
 
 namespace {
 
@@ -66,8 +65,7 @@ class FolderChoiceTest : public QObject {
     for (const char* sub : {"Dades/Fotos", "Dades/Música", "Arxiu", "Llista/Beta", "Llista/alfa",
                             "Llista/Gamma/Sub", "Llista/Gamma/altra", "Llista/.amagada"})
       QVERIFY(QDir(root_).mkpath(QString::fromUtf8(sub)));
-    QFile file(folder_ + QStringLiteral("/fitxer.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(QFile(folder_ + QStringLiteral("/fitxer.txt")).open(QIODevice::WriteOnly));
     previousDirectory_ = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root_));
   }
@@ -104,7 +102,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), dirs);
     QVERIFY(dirs->SetPath(ToU16String(root_ + "/Dades")));
     auto* recents = Control<SortedComboBox>(window, "LstR");
-    auto* ok = Control<QPushButton>(window, "BtOk");
     QCOMPARE(recents->count(), 4);
     // A highlighted entry is not the folder: Enter draws the current one.
     QListWidgetItem* fotos = dirs->findItems(QStringLiteral("Fotos"), Qt::MatchExactly).value(0);
@@ -115,7 +112,7 @@ class FolderChoiceTest : public QObject {
     DoubleClick(dirs->viewport(), dirs->visualItemRect(fotos).center());
     QCOMPARE(ToQString(dirs->Path()), root_ + "/Dades/Fotos");
     QVERIFY(!tree.window.loaded);
-    QTest::mouseClick(ok, Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, "BtOk"), Qt::LeftButton);
     QCOMPARE(ToQString(tree.window.caption), root_ + "/Dades/Fotos");
     // The arrow keys pick "" and then the first folder, which the directory list moves to.
     recents->setFocus();

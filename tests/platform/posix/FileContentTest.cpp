@@ -3,6 +3,7 @@
 #include <sys/resource.h>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 
 #include "platform/TestFolders.h"
@@ -64,6 +65,22 @@ TEST(WorkingDirectory, ReadsALongNonUtf8FolderBack) {
   const std::u16string folder = WorkingDirectory();
   EXPECT_EQ(ToNativeName(folder), real);
   EXPECT_EQ(folder.substr(folder.size() - 71), u"/carpeta-\xDCE9-" + std::u16string(60, u'f'));
+}
+
+// A text file holds UTF-8 and the byte escapes; a lone surrogate has no bytes and is refused.
+TEST(SystemCodePage, WritesExactlyWhatItCanReadBack) {
+  EXPECT_EQ(ToSystemCodePage(u"/home/mar\u00e7al/\xD83D\xDE00"),
+            "/home/mar\xC3\xA7"
+            "al/\xF0\x9F\x98\x80");
+  EXPECT_EQ(ToSystemCodePage(u"/tmp/caf\xDCE9"), "/tmp/caf\xE9");
+  EXPECT_EQ(ToSystemCodePage(u""), "");
+  EXPECT_EQ(FromSystemCodePage("/tmp/caf\xE9\r\n"), u"/tmp/caf\xDCE9\r\n");
+  for (const std::u16string text :
+       {u"a\xD800", u"\xD83Dz", u"\xDE00\xD83D", u"\xDC7F", u"\xDD00", u"x\xDFFFy"}) {
+    EXPECT_EQ(ToSystemCodePage(text), std::nullopt) << static_cast<int>(text[1]);
+  }
+  // A name still reaches the system, where it matches nothing that was read from it.
+  EXPECT_EQ(ToNativeName(u"a\xD800z"), "a\xED\xA0\x80z");
 }
 
 }  // namespace

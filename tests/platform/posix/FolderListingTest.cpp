@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <map>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -11,22 +12,13 @@
 #include "platform/Platform.h"
 #include "platform/TestFolders.h"
 #include "platform/posix/FolderListing.h"
+#include "platform/posix/NativeNames.h"
 
 namespace tavelin::platform {
 namespace {
 
-using testing::MakeFolder;
-using testing::TempFolder;
-using testing::Utf16;
-using testing::WriteBytes;
+using namespace testing;
 using namespace std::string_literals;
-
-int statusReads = 0;
-
-int CountingStatus(int dirFd, const char* name, struct stat* status) {
-  ++statusReads;
-  return ReadStatus(dirFd, name, status);
-}
 
 // Links count as what they lead to, and the listing reads the status of links only, where the
 // directory read gives the type. A name that is no UTF-8 leads back to its very file.
@@ -52,10 +44,14 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderReadingTheStatusOfLinksOnly
     visible[u"fitxer-" + Utf16(std::to_string(i))] = false;
   const Listing expected = Expected(temp.path(), visible);
   Listing listed;
+  static int statusReads;  // a status reader is a plain function
   statusReads = 0;
   EnumerateEntries(
       temp.path() + '/', [&](FolderEntry&& e) { listed.emplace_back(e.name, e.isDirectory); },
-      CountingStatus);
+      [](int dirFd, const char* name, struct stat* status) {
+        ++statusReads;
+        return ReadStatus(dirFd, name, status);
+      });
   EXPECT_EQ(listed, expected);
   EXPECT_EQ(statusReads, 4);
   EXPECT_EQ(ListingOf(temp.path()), expected);
@@ -87,6 +83,47 @@ TEST(ListFolder, YieldsNothingForALockedFolder) {
   EXPECT_TRUE(NativeFileSystem().ListFolder(Utf16(locked) + u'/').empty());
   EXPECT_FALSE(NativeFileSystem().IsFolder(Utf16(locked) + u'/'));
   ::chmod(locked.c_str(), 0755);
+}
+
+// Well-formed UTF-8 is read as text; every byte outside a well-formed sequence becomes an escape
+// of its own, U+DC80 to U+DCFF, and goes back to the system as that byte. The round trip below
+// catches most malformed sequences taken as text; an encoded surrogate it would not.
+TEST(NativeNames, ReadWellFormedUtf8AsTextAndEscapeEveryOtherByte) {
+  const std::pair<std::string, std::u16string> cases[] = {
+      {"", u""},
+      {"Pl\xC3\xA0nols i m\xC3\xA0quines l\xC2\xB7l", u"Plànols i màquines l·l"},
+      {"\xE6\xBC\xA2\xE5\xAD\x97", u"漢字"},
+      {"a\xF0\x9F\x98\x80z", u"a\xD83D\xDE00z"},
+      {std::string("x\0y", 3), std::u16string(u"x\0y", 3)},
+      {"\xEF\xBF\xBF", u"\uFFFF"},
+      {"\xF4\x8F\xBF\xBF", u"\xDBFF\xDFFF"},
+      {"caf\xE9.txt", u"caf\xDCE9.txt"},                  // Latin-1
+      {"\xC0\xAF", u"\xDCC0\xDCAF"},                      // overlong '/'
+      {"\xED\xA0\x80", u"\xDCED\xDCA0\xDC80"},            // encoded surrogate
+      {"\xF4\x90\x80\x80", u"\xDCF4\xDC90\xDC80\xDC80"},  // above U+10FFFF
+      {"\xE2\x82\x41\xC3\xA9", u"\xDCE2\xDC82\x41é"},     // cut off in the middle
+      {"\xC3\xA9\xA9", u"é\xDCA9"},                       // stray continuation
+      {"\xF0\x9F\x98\x80\x80", u"\xD83D\xDE00\xDC80"},    // pair, then an escape
+  };
+  for (const auto& [bytes, text] : cases) {
+    EXPECT_EQ(FromNativeName(bytes), text) << bytes;
+    EXPECT_EQ(ToNativeName(text), bytes) << bytes;
+  }
+}
+
+TEST(NativeNames, AnyByteStringSurvivesTheRoundTrip) {
+  for (int pair = 0; pair < 65536; ++pair) {
+    const std::string bytes{static_cast<char>(pair >> 8), static_cast<char>(pair)};
+    ASSERT_EQ(ToNativeName(FromNativeName(bytes)), bytes) << pair;
+  }
+  // Random strings of high bytes run into every kind of broken and whole sequence.
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 200000; ++round) {
+    std::string bytes(random() % 13, '\0');
+    for (char& byte : bytes)
+      byte = static_cast<char>(round % 4 == 0 ? random() : random() | 0x80);
+    ASSERT_EQ(ToNativeName(FromNativeName(bytes)), bytes) << round;
+  }
 }
 
 }  // namespace

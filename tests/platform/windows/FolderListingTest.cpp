@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "platform/FolderListingTest.h"
 #include "platform/Platform.h"
 #include "platform/TestFolders.h"

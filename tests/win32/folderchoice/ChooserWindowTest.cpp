@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/folderchoice/FPrvSD.h"
-#include "fakes/FakeTreeView.h"
+#include "fakes/FakeViews.h"
 #include "treeview/TreeRig.h"
 
 namespace tavelin::win32 {
@@ -24,9 +24,7 @@ std::wstring TextOf(HWND window) {
 struct Drive : fakes::FakeTreeView {
   Drive() {
     fs.AddFolder(u"C:", u"Dades");
-    fs.AddFolder(u"C:\\Dades", u"Fotos");
-    fs.AddFolder(u"C:\\Dades", u"arxiu");
-    fs.AddFile(u"C:\\Dades", u"llista.txt");
+    fs.Add(u"C:\\Dades", {u"Fotos\\", u"arxiu\\", u"llista.txt"});
     fs.AddFolder(u"D:", u"Arxiu");
   }
 };
@@ -67,9 +65,23 @@ class ChooserWindowTest : public ::testing::Test {
   core::FPrvSD form{chooser, tree.fs, tree.launcher, tree.ukvel, tree.fkvel};
 };
 
-// The window, its one-item menu bar and the five controls at the pixels of their twips.
-TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
-  EXPECT_EQ(TextOf(chooser.Handle()), L"Visió total carpeta");
+TEST_F(ChooserWindowTest, DeleteInTheRecentsRemovesThePickedEntryAndStillEditsTheText) {
+  for (const char16_t* path : {u"C:\\C", u"C:\\a", u"C:\\B"})
+    chooser.LstR().AddItem(path);
+  const HWND edit = RecentsEdit();
+  SendMessageW(Item(ChooserWindow::kLstR), CB_SETCURSEL, 1, 0);
+  ASSERT_EQ(TextOf(edit), L"C:\\B");
+  SendMessageW(edit, EM_SETSEL, 0, 0);
+
+  Key(edit, VK_DELETE);
+  EXPECT_EQ(chooser.LstR().List(1), u"C:\\C");
+  EXPECT_EQ(TextOf(edit), L":\\B");
+}
+
+// The window, its one-item menu bar and the five controls at the pixels of their twips. Enter
+// draws the tree from the directory list and does nothing in the recents; an arrow in the recents
+// picks an entry, and closing writes them sorted.
+TEST_F(ChooserWindowTest, StandsAtItsPixelsAndRunsOnItsKeys) {
   EXPECT_EQ(testing::ClientSize(chooser.Handle()).cx, 302);
   EXPECT_EQ(testing::ClientSize(chooser.Handle()).cy, 302);
   const HMENU menu = GetMenu(chooser.Handle());
@@ -97,25 +109,7 @@ TEST_F(ChooserWindowTest, WindowMenuAndControlsStandAtTheirPixels) {
              sizeof font, &font);
   EXPECT_EQ(std::tuple(std::wstring(font.lfFaceName), font.lfHeight, font.lfWeight),
             std::tuple(std::wstring(L"MS Sans Serif"), -13L, LONG{FW_NORMAL}));
-}
 
-TEST_F(ChooserWindowTest, DeleteInTheRecentsRemovesThePickedEntryAndStillEditsTheText) {
-  for (const char16_t* path : {u"C:\\C", u"C:\\a", u"C:\\B"})
-    chooser.LstR().AddItem(path);
-  const HWND combo = Item(ChooserWindow::kLstR);
-  const HWND edit = RecentsEdit();
-  SendMessageW(combo, CB_SETCURSEL, 1, 0);
-  ASSERT_EQ(TextOf(edit), L"C:\\B");
-  SendMessageW(edit, EM_SETSEL, 0, 0);
-
-  Key(edit, VK_DELETE);
-  EXPECT_EQ(chooser.LstR().List(1), u"C:\\C");
-  EXPECT_EQ(TextOf(edit), L":\\B");
-}
-
-// Enter draws the tree from the directory list and does nothing in the recents; an arrow in the
-// recents picks an entry, and closing writes them sorted.
-TEST_F(ChooserWindowTest, TheKeysOfTheListsAndClosing) {
   chooser.LstR().AddItem(u"D:\\Arxiu");
   Key(RecentsEdit(), VK_RETURN);
   EXPECT_FALSE(tree.window.loaded);

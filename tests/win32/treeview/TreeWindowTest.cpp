@@ -20,9 +20,7 @@ using testing::ChildRect;
 using testing::ClientSize;
 using testing::TreeRig;
 
-constexpr COLORREF kGrey = RGB(192, 192, 192);
-constexpr COLORREF kFill = RGB(255, 255, 128);
-constexpr COLORREF kNavy = RGB(0, 0, 128);
+constexpr COLORREF kGrey = RGB(192, 192, 192), kFill = RGB(255, 255, 128), kNavy = RGB(0, 0, 128);
 
 RECT Rect(int left, int top, int width, int height) {
   return {left, top, left + width, top + height};
@@ -48,7 +46,7 @@ class TreeWindowTest : public ::testing::Test {
   TreeRig rig_;
 };
 
-TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
+TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateAndScalesToItsScreen) {
   rig_.fkvel.Window();
   TreeWindow& window = rig_.Window();
   const HWND handle = window.Handle();
@@ -80,6 +78,27 @@ TEST_F(TreeWindowTest, LoadsHiddenInItsLoadStateWithItsStripButtonsAndLists) {
     EXPECT_EQ(ChildRect(window.Lst(i).Handle()), Rect(i == 0 ? 144 : 152, 48, 137, 15)) << i;
     EXPECT_FALSE(window.Lst(i).Visible());
   }
+
+  // Moved to a screen of 150 %, every figure is scaled.
+  FileListBox& list = window.Lst(1);
+  list.SetLeft(30);
+  list.SetTop(45);
+  list.SetHeight(41.4F);
+  RECT outer{};
+  GetWindowRect(handle, &outer);
+  RECT suggested{outer.left, outer.top, outer.left + 480, outer.top + 340};
+  SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window.WindowDpi().Value(), 144);
+  GetWindowRect(handle, &outer);
+  EXPECT_EQ(outer, suggested);
+  EXPECT_FLOAT_EQ(rig_.window.Height(), 340 * 10.0F);  // 340 / 1.5 pixels of 15 twips
+  EXPECT_FLOAT_EQ(rig_.window.ScaleWidth(), ClientSize(handle).cx / 1.5F);
+  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
+  EXPECT_EQ(ChildRect(window.Bt(0)), Rect(36, 6, 24, 24));
+  EXPECT_EQ(ChildRect(window.Bt(4)), Rect(180, 6, 24, 24));
+  EXPECT_EQ(ChildRect(list.Handle()), (RECT{45, 68, 251, 130}));
+  EXPECT_FLOAT_EQ(list.Top(), 45);
+  EXPECT_EQ(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, 0, 0), 18);
 }
 
 TEST_F(TreeWindowTest, DrawsTheWorkedExampleAndSizesTheWindowToIt) {
@@ -180,32 +199,6 @@ TEST_F(TreeWindowTest, APressOnAListClearsTheOthersWhicheverTheButton) {
         std::tuple(7, -1, selects ? 2 : -1))
         << down;
   }
-}
-
-TEST_F(TreeWindowTest, MovedToAScreenOf150PercentEveryFigureIsScaled) {
-  rig_.fkvel.Window();
-  TreeWindow& window = rig_.Window();
-  FileListBox& list = window.Lst(1);
-  list.SetLeft(30);
-  list.SetTop(45);
-  list.SetHeight(41.4F);
-  RECT outer{};
-  GetWindowRect(window.Handle(), &outer);
-  RECT suggested{outer.left, outer.top, outer.left + 480, outer.top + 340};
-  SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
-               reinterpret_cast<LPARAM>(&suggested));
-
-  EXPECT_EQ(window.WindowDpi().Value(), 144);
-  GetWindowRect(window.Handle(), &outer);
-  EXPECT_EQ(outer, suggested);
-  EXPECT_FLOAT_EQ(rig_.window.Height(), 340 * 10.0F);  // 340 / 1.5 pixels of 15 twips
-  EXPECT_FLOAT_EQ(rig_.window.ScaleWidth(), ClientSize(window.Handle()).cx / 1.5F);
-  EXPECT_EQ(rig_.window.PBtsHeight(), 25);
-  EXPECT_EQ(ChildRect(window.Bt(0)), Rect(36, 6, 24, 24));
-  EXPECT_EQ(ChildRect(window.Bt(4)), Rect(180, 6, 24, 24));
-  EXPECT_EQ(ChildRect(list.Handle()), (RECT{45, 68, 251, 130}));
-  EXPECT_FLOAT_EQ(list.Top(), 45);
-  EXPECT_EQ(SendMessageW(list.Handle(), LB_GETITEMHEIGHT, 0, 0), 18);
 }
 
 TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
