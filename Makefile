@@ -95,7 +95,7 @@ test-windows: windows
 # Times and memory for huge folders against the file system's own pace, `tree -a` and a minimal
 # Qt program: a release build of its own, trees made and removed in a temporary folder.
 bench: deps
-	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_BENCH=ON -DTAVELIN_TESTS=OFF \
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_BENCH=ON -DBUILD_TESTING=OFF \
 	  -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(BUILD_BENCH) -j $(JOBS) --target tavelin_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/tavelin_bench
@@ -105,7 +105,7 @@ bench: deps
 # run with its input written to the build folder.
 build-fuzz: deps
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DTAVELIN_FUZZ=ON -DTAVELIN_GUI=OFF -DTAVELIN_TESTS=OFF -DTAVELIN_WERROR=$(WERROR)
+	  -DTAVELIN_FUZZ=ON -DTAVELIN_GUI=OFF -DBUILD_TESTING=OFF -DTAVELIN_WERROR=$(WERROR)
 	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target recents_fuzzer
 
 fuzz: build-fuzz
