@@ -22,12 +22,15 @@ namespace {
 using namespace std::chrono_literals;
 using platform::testing::Utf16;
 
-// Answers with OK every message box of this thread that comes up in the next seconds, once
-// `whileUp` has run with the first one up; gives their texts.
-std::future<std::vector<std::wstring>> AnswerBoxes(std::function<void()> whileUp = {}) {
+using Texts = std::vector<std::wstring>;
+
+// The texts of the message boxes that came up while `act` ran, a second thread answering each
+// with OK, `whileUp` run with the first one up. This thread handles its messages meanwhile: the
+// watcher reads its windows, which answer only then.
+Texts BoxesWhile(const std::function<void()>& act, const std::function<void()>& whileUp = {}) {
   const DWORD thread = GetCurrentThreadId();
-  return std::async(std::launch::async, [thread, whileUp] {
-    std::vector<std::wstring> texts;
+  auto watcher = std::async(std::launch::async, [thread, whileUp] {
+    Texts texts;
     for (auto quiet = std::chrono::steady_clock::now() + 10s;
          std::chrono::steady_clock::now() < quiet;) {
       std::this_thread::sleep_for(20ms);
@@ -40,17 +43,10 @@ std::future<std::vector<std::wstring>> AnswerBoxes(std::function<void()> whileUp
     }
     return texts;
   });
-}
-
-// What the watcher found, the program's messages handled meanwhile: the watcher reads its
-// windows, which answers only while this thread handles messages.
-std::vector<std::wstring> Await(std::future<std::vector<std::wstring>>& boxes) {
-  while (boxes.wait_for(10ms) != std::future_status::ready) {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-      DispatchMessageW(&message);
-  }
-  return boxes.get();
+  act();
+  while (watcher.wait_for(10ms) != std::future_status::ready)
+    testing::PumpMessages();
+  return watcher.get();
 }
 
 void Click(POINT at, bool twice = false) {
@@ -130,36 +126,29 @@ class ModalTest : public ::testing::Test {
 };
 
 TEST_F(ModalTest, WhileAMessageIsUpNoWindowOfTheProgramTakesInput) {
-  auto limit = AnswerBoxes([this] { TryTheChooser(); });
-  PressOk();
-  EXPECT_EQ(Await(limit), std::vector<std::wstring>{L"Màxim  50 subcarpetes"});
+  const auto tryTheChooser = [this] { TryTheChooser(); };
+  EXPECT_EQ(BoxesWhile([this] { PressOk(); }, tryTheChooser), Texts{L"Màxim  50 subcarpetes"});
   EXPECT_TRUE(IsWindowEnabled(Chooser()));
   const std::wstring interrupted = Seen();
-  auto again = AnswerBoxes();
-  PressOk();
-  EXPECT_EQ(Await(again).size(), 1u);
+  EXPECT_EQ(BoxesWhile([this] { PressOk(); }).size(), 1u);
   EXPECT_EQ(Seen(), interrupted);
 
   // A note run as a program.
   const HWND notes = GetDlgItem(Tree(), 101);
   SendMessageW(notes, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageW(notes, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-  auto refused = AnswerBoxes([this] { TryTheChooser(); });
-  SendMessageW(GetDlgItem(GetDlgItem(Tree(), 200), 302), BM_CLICK, 0, 0);
-  EXPECT_EQ(Await(refused), std::vector<std::wstring>{L"No és un executable"});
+  const HWND executa = GetDlgItem(GetDlgItem(Tree(), 200), 302);
+  EXPECT_EQ(BoxesWhile([&] { SendMessageW(executa, BM_CLICK, 0, 0); }, tryTheChooser),
+            Texts{L"No és un executable"});
   EXPECT_EQ(Seen(), interrupted);
 }
 
 // The failure stops at the window's edge, is told once in the system's words, and the program
 // goes on: a pass runs, the chooser closes and keeps the folder.
 TEST_F(ModalTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
-  auto failure = AnswerBoxes();
-  SendMessageW(Chooser(), WM_COMMAND, ChooserWindow::kOpInfo, 0);
-  EXPECT_EQ(Await(failure),
-            std::vector<std::wstring>{L"No s'ha pogut obrir «Tavelin.pdf»: accés denegat"});
-  auto limit = AnswerBoxes();
-  PressOk();
-  EXPECT_EQ(Await(limit), std::vector<std::wstring>{L"Màxim  50 subcarpetes"});
+  EXPECT_EQ(BoxesWhile([this] { SendMessageW(Chooser(), WM_COMMAND, ChooserWindow::kOpInfo, 0); }),
+            Texts{L"No s'ha pogut obrir «Tavelin.pdf»: accés denegat"});
+  EXPECT_EQ(BoxesWhile([this] { PressOk(); }), Texts{L"Màxim  50 subcarpetes"});
   SendMessageW(Chooser(), WM_CLOSE, 0, 0);
   const std::wstring folder = temp_.path();
   EXPECT_EQ(platform::testing::ReadBytes(temp_ / L"Recents.txt"),
