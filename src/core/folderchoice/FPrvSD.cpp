@@ -47,7 +47,7 @@ void FPrvSD::BtOk_Click() {
   tree_.ShowTree(path);
 }
 
-void FPrvSD::LDirs_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void FPrvSD::LDirs_KeyDown(std::int16_t keyCode) {
   if (keyCode == kKeyReturn) BtOk_Click();
 }
 
@@ -63,7 +63,7 @@ void FPrvSD::LstR_Click() {
   dirs.SetFocus();
 }
 
-void FPrvSD::LstR_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
+void FPrvSD::LstR_KeyDown(std::int16_t keyCode) {
   ComboBox& recents = view_.LstR();
   const int index = recents.ListIndex();
   if (keyCode == kKeyDelete && index >= 0) recents.RemoveItem(index);

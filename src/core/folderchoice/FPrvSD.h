@@ -20,10 +20,10 @@ class FPrvSD {
   void Form_Load();
   void Form_Unload();
   void BtOk_Click();
-  void LDirs_KeyDown(std::int16_t keyCode, std::int16_t shift);
+  void LDirs_KeyDown(std::int16_t keyCode);
   void LDirs_Change();
   void LstR_Click();
-  void LstR_KeyDown(std::int16_t keyCode, std::int16_t shift);
+  void LstR_KeyDown(std::int16_t keyCode);
   void OpInfo_Click();
 
  private:

@@ -9,12 +9,10 @@
 
 namespace tavelin::core {
 
-// Key codes and the modifier mask that key-down handlers receive.
+// The key codes that key-down handlers receive. The modifier keys change nothing the chooser
+// does, so the handlers are not told of them.
 inline constexpr std::int16_t kKeyReturn = 13;
 inline constexpr std::int16_t kKeyDelete = 46;
-inline constexpr std::int16_t kShiftMask = 1;
-inline constexpr std::int16_t kCtrlMask = 2;
-inline constexpr std::int16_t kAltMask = 4;
 
 // A directory list: a current folder shown with the folders above and inside it.
 class DirectoryList {

@@ -107,18 +107,16 @@ void ChooserWindow::Attach(core::FPrvSD& form) {
       form.BtOk_Click();
     });
   });
-  connect(dirs_, &DirListWidget::keyDown, this, [&form](std::int16_t keyCode, std::int16_t shift) {
+  connect(dirs_, &DirListWidget::keyDown, this, [&form](std::int16_t keyCode) {
     Guarded([&] {
       BusyCursor busy;
-      form.LDirs_KeyDown(keyCode, shift);
+      form.LDirs_KeyDown(keyCode);
     });
   });
   connect(dirs_, &DirListWidget::changed, this, [&form] { Guarded([&] { form.LDirs_Change(); }); });
   connect(recents_, &QComboBox::activated, this, [&form] { Guarded([&] { form.LstR_Click(); }); });
   connect(recents_, &SortedComboBox::keyDown, this,
-          [&form](std::int16_t keyCode, std::int16_t shift) {
-            Guarded([&] { form.LstR_KeyDown(keyCode, shift); });
-          });
+          [&form](std::int16_t keyCode) { Guarded([&] { form.LstR_KeyDown(keyCode); }); });
   connect(info_, &QAction::triggered, this, [&form] { Guarded([&] { form.OpInfo_Click(); }); });
   form.Form_Load();
 }

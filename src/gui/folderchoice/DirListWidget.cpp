@@ -82,7 +82,7 @@ void DirListWidget::Fill() {
 }
 
 void DirListWidget::keyPressEvent(QKeyEvent* event) {
-  emit keyDown(KeyCodeOf(*event), ShiftOf(*event));
+  emit keyDown(KeyCodeOf(*event));
   QListWidget::keyPressEvent(event);
 }
 

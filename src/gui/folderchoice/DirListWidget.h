@@ -29,7 +29,7 @@ class DirListWidget : public QListWidget, public core::DirectoryList {
  signals:
   // The current folder changed, by a double click or by SetPath.
   void changed();
-  void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void keyDown(std::int16_t keyCode);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -15,13 +15,4 @@ std::int16_t KeyCodeOf(const QKeyEvent& event) {
   return 0;
 }
 
-std::int16_t ShiftOf(const QKeyEvent& event) {
-  const Qt::KeyboardModifiers modifiers = event.modifiers();
-  std::int16_t shift = 0;
-  if (modifiers & Qt::ShiftModifier) shift |= core::kShiftMask;
-  if (modifiers & Qt::ControlModifier) shift |= core::kCtrlMask;
-  if (modifiers & Qt::AltModifier) shift |= core::kAltMask;
-  return shift;
-}
-
 }  // namespace tavelin::gui

@@ -1,4 +1,4 @@
-// Qt key events as the key codes and modifier mask that the core's key-down handlers take.
+// Qt key events as the key codes that the core's key-down handlers take.
 #pragma once
 
 #include <QKeyEvent>
@@ -9,8 +9,5 @@ namespace tavelin::gui {
 // The key's code: 13 for either Enter key, 46 for Delete, the character's code for letters
 // and digits; 0 for every other key, which the chooser's handlers leave alone.
 std::int16_t KeyCodeOf(const QKeyEvent& event);
-
-// Shift 1, Ctrl 2, Alt 4, added up.
-std::int16_t ShiftOf(const QKeyEvent& event);
 
 }  // namespace tavelin::gui

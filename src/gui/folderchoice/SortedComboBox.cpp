@@ -95,7 +95,7 @@ std::u16string SortedComboBox::Text() const {
 }
 
 void SortedComboBox::keyPressEvent(QKeyEvent* event) {
-  emit keyDown(KeyCodeOf(*event), ShiftOf(*event));
+  emit keyDown(KeyCodeOf(*event));
   QComboBox::keyPressEvent(event);
 }
 

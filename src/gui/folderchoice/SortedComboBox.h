@@ -28,7 +28,7 @@ class SortedComboBox : public QComboBox, public core::ComboBox {
   std::u16string Text() const override;
 
  signals:
-  void keyDown(std::int16_t keyCode, std::int16_t shift);
+  void keyDown(std::int16_t keyCode);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

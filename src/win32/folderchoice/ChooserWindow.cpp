@@ -21,15 +21,6 @@ namespace design = core::FPrvSDDesign;
 
 constexpr UINT_PTR kKeyHookId = 1;
 
-// Shift 1, Ctrl 2, Alt 4, added up, as the key-down handlers take them.
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= core::kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= core::kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= core::kAltMask;
-  return shift;
-}
-
 const wchar_t* Wide(const char16_t* text) {
   return reinterpret_cast<const wchar_t*>(text);
 }
@@ -243,9 +234,9 @@ LRESULT CALLBACK ChooserWindow::KeyHook(HWND window, UINT message, WPARAM wParam
     Guarded([&] {
       if (inDirs) {
         BusyCursor busy;
-        chooser.form_->LDirs_KeyDown(keyCode, ShiftState());
+        chooser.form_->LDirs_KeyDown(keyCode);
       } else {
-        chooser.form_->LstR_KeyDown(keyCode, ShiftState());
+        chooser.form_->LstR_KeyDown(keyCode);
       }
     });
   }
