@@ -132,8 +132,9 @@ class FramedPlacementTest : public QObject {
                near(host.Height() / 15, tree.Height());
       };
       QVERIFY2(QTest::qWaitFor(settled, 3000),
-               qPrintable(QStringLiteral("pass %1: frame top %2, %3 wanted")
+               qPrintable(QStringLiteral("pass %1: client %2, frame top %3 (%4 wanted)")
                               .arg(pass)
+                              .arg(QDebug::toString(tree.client))
                               .arg(tree.Top())
                               .arg(top)));
 
