@@ -39,7 +39,6 @@ std::vector<std::string> StartsIn(const std::string& folder) {
   return starts;
 }
 
-// A note as the stand-in writes it.
 template <class... Parts>
 std::string Note(const Parts&... parts) {
   return ((std::string(parts) + '\0') + ...);

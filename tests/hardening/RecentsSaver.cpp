@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "SaverLists.h"
-#include "core/folderchoice/Ctrls.h"
+#include "platform/Platform.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2 || ::chdir(argv[1]) != 0) {
@@ -14,11 +14,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   for (int generation = 1;; ++generation) {
-    const tavelin::fakes::FakeList list = tavelin::hardening::ListOfGeneration(generation);
     const std::string started = std::to_string(generation) + '\n';
-    const auto size = static_cast<ssize_t>(started.size());
-    if (::write(STDOUT_FILENO, started.data(), started.size()) != size) return 1;
-    tavelin::core::Ctrls::SaveListToFile(list, u"Recents.txt",
-                                         tavelin::platform::NativeFileSystem());
+    if (::write(STDOUT_FILENO, started.data(), started.size()) != std::ssize(started)) return 1;
+    tavelin::platform::NativeFileSystem().ReplaceFile(
+        u"Recents.txt", tavelin::hardening::FileOfGeneration(generation));
   }
 }

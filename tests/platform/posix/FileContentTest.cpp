@@ -22,20 +22,19 @@ constexpr int kMissingFile = ENOENT, kMissingFolder = ENOENT, kReadFolder = EISD
 namespace tavelin::platform {
 namespace {
 
-using testing::PermissionBits;
-using testing::ReadBytes;
+using namespace testing;
 
 // A new file gets what the umask leaves, a replaced one keeps its bits; a failure keeps it whole.
 TEST(ReplaceFile, KeepsPermissionsAndTheOldFileOnFailure) {
-  testing::TempFolder temp;
+  TempFolder temp;
   const std::string target = temp / "Recents.txt";
-  const std::u16string path = testing::Utf16(target);
+  const std::u16string path = Utf16(target);
   const mode_t previousMask = ::umask(027);
   NativeFileSystem().ReplaceFile(path, "C:\\Dades\r\n");
   ::umask(previousMask);
   EXPECT_EQ(PermissionBits(target), 0640u);
 
-  testing::WriteBytes(target, "C:\\Vell\r\n", 0604);
+  WriteBytes(target, "C:\\Vell\r\n", 0604);
   NativeFileSystem().ReplaceFile(path, "C:\\Nou\r\n");
   EXPECT_EQ(PermissionBits(target), 0604u);
   // Files may not grow beyond 4096 bytes for a while: writing further fails with EFBIG.
@@ -50,16 +49,16 @@ TEST(ReplaceFile, KeepsPermissionsAndTheOldFileOnFailure) {
   EXPECT_EQ(code, EFBIG);
   EXPECT_EQ(ReadBytes(target), "C:\\Nou\r\n");
   EXPECT_EQ(PermissionBits(target), 0604u);
-  EXPECT_EQ(testing::RawNames(temp.path()).size(), 3u);
+  EXPECT_EQ(RawNames(temp.path()).size(), 3u);
 }
 
 TEST(WorkingDirectory, ReadsALongNonUtf8FolderBack) {
-  testing::TempFolder temp;
+  TempFolder temp;
   // Deeper than the first guess at the buffer size, with a name that is no UTF-8.
   std::string deep = temp.path();
   for (char level = 'a'; level < 'g'; ++level)
-    testing::MakeFolder(deep += "/carpeta-\xE9-" + std::string(60, level));
-  const testing::ScopedWorkingDirectory inside(deep);
+    MakeFolder(deep += "/carpeta-\xE9-" + std::string(60, level));
+  const ScopedWorkingDirectory inside(deep);
   char real[4096];
   ASSERT_NE(::getcwd(real, sizeof real), nullptr);
   const std::u16string folder = WorkingDirectory();
