@@ -7,23 +7,18 @@
 #include <string>
 #include <thread>
 
-#include "platform/TestFolders.h"
+#include "platform/windows/StandIns.h"
 
 namespace tavelin::win32 {
 namespace {
 
-std::wstring FullPath(const std::wstring& path) {
-  std::wstring full(32768, L'\0');
-  full.resize(
-      GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-  return full;
-}
-
 // The program the build made, found from this test's own folder.
 std::wstring BuiltProgram() {
-  std::wstring self(32768, L'\0');
-  self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
-  return FullPath(self.substr(0, self.rfind(L'\\') + 1) + TAVELIN_PROGRAM_FROM_TESTS);
+  const std::wstring built = platform::testing::OwnFolder() + L'\\' + TAVELIN_PROGRAM_FROM_TESTS;
+  std::wstring full(32768, L'\0');
+  full.resize(
+      GetFullPathNameW(built.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  return full;
 }
 
 std::wstring TextOf(HWND window) {
@@ -32,30 +27,17 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-// The top-level window of `process` of the class, visible, once it is there.
+// The visible top-level window of `process` of the class, once it is there.
 HWND WaitForWindow(DWORD process, const wchar_t* className) {
-  struct Search {
-    DWORD process;
-    const wchar_t* className;
-    HWND found;
-  } search{process, className, nullptr};
-  for (int attempt = 0; attempt < 200 && search.found == nullptr; ++attempt) {
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(data);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(window, &owner);
-          wchar_t name[64] = {};
-          GetClassNameW(window, name, 64);
-          if (owner != s.process || wcscmp(name, s.className) != 0 || !IsWindowVisible(window))
-            return TRUE;
-          s.found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found == nullptr) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  for (int attempt = 0; attempt < 200; ++attempt) {
+    for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, className, nullptr));) {
+      DWORD owner = 0;
+      GetWindowThreadProcessId(window, &owner);
+      if (owner == process && IsWindowVisible(window)) return window;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
-  return search.found;
+  return nullptr;
 }
 
 class ProgramTest : public testing::Test {
