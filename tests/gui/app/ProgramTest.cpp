@@ -7,34 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <functional>
 
 #include "app/Program.h"
 #include "gui/TreeViewRig.h"
 #include "gui/common/QtMessageView.h"
 
 namespace tavelin::app {
-
-namespace {
-
-// Reads every message box that comes up while `run` runs and closes it, once `whileUp` has run
-// with the first one up; gives their texts.
-QStringList AnswerBoxes(const std::function<void()>& run, const std::function<void()>& whileUp) {
-  QStringList texts;
-  QTimer watcher;
-  QObject::connect(&watcher, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    if (texts.isEmpty()) whileUp();
-    texts << box->text();
-    box->accept();
-  });
-  watcher.start(20);
-  run();
-  return texts;
-}
-
-}  // namespace
 
 class ProgramTest : public QObject {
   Q_OBJECT
@@ -102,8 +80,18 @@ class ProgramTest : public QObject {
       QTest::mouseDClick(window, Qt::LeftButton, {}, dirs->viewport()->mapTo(&chooser, row));
       QTest::keyClick(window, Qt::Key_Return);
     };
-    const QStringList texts =
-        AnswerBoxes([&] { QTest::mouseClick(ok, Qt::LeftButton); }, tryTheChooser);
+    // Every message box is read and answered; the user tries the chooser while the first is up.
+    QStringList texts;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      if (texts.isEmpty()) tryTheChooser();
+      texts << box->text();
+      box->accept();
+    });
+    watcher.start(20);
+    QTest::mouseClick(ok, Qt::LeftButton);
     QCOMPARE(texts, QStringList{"Màxim  50 subcarpetes"});
     QCOMPARE(program.TreeWindow().Window()->windowTitle(), root.path());
     QCOMPARE(gui::ToQString(chooser.LDirs().Path()), root.path());
