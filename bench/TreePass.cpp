@@ -10,13 +10,6 @@
 
 namespace tavelin::bench {
 
-std::vector<platform::FolderEntry> TimedFileSystem::ListFolder(const std::u16string& folder) const {
-  std::vector<platform::FolderEntry> entries;
-  EnumerateFolder(folder,
-                  [&entries](platform::FolderEntry&& e) { entries.push_back(std::move(e)); });
-  return entries;
-}
-
 void TimedFileSystem::EnumerateFolder(
     const std::u16string& folder, const std::function<void(platform::FolderEntry&&)>& take) const {
   const std::int64_t start = MonotonicNs();

@@ -36,7 +36,6 @@ class TimedFileSystem : public platform::FileSystem {
   mutable int foldersRead = 0;
 
   char16_t Separator() const override { return native_.Separator(); }
-  std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override;
   void EnumerateFolder(const std::u16string& folder,
                        const std::function<void(platform::FolderEntry&&)>& take) const override;
   bool IsFolder(const std::u16string& path) const override { return native_.IsFolder(path); }

@@ -43,18 +43,13 @@ class FileSystem {
   virtual char16_t Separator() const = 0;
 
   // The entries of `folder` (a path that ends with the separator) in the order the file system
-  // returns them. Hidden entries are left out, but "." and ".." come through where the file
-  // system has them. An entry whose type cannot be read is left out; a folder that cannot be
-  // listed yields no entries, and an enumeration that fails half way keeps what it read.
-  virtual std::vector<FolderEntry> ListFolder(const std::u16string& folder) const = 0;
-
-  // The same entries in the same order, handed to `take` one at a time as they are read, so that
-  // a caller keeping only their names never holds the whole listing as well.
+  // returns them, handed to `take` one at a time as they are read, so that a caller keeping only
+  // their names never holds the whole listing as well. Hidden entries are left out, but "." and
+  // ".." come through where the file system has them. An entry whose type cannot be read is left
+  // out; a folder that cannot be listed yields no entries, and an enumeration that fails half
+  // way keeps what it read.
   virtual void EnumerateFolder(const std::u16string& folder,
-                               const std::function<void(FolderEntry&&)>& take) const {
-    for (FolderEntry& entry : ListFolder(folder))
-      take(std::move(entry));
-  }
+                               const std::function<void(FolderEntry&&)>& take) const = 0;
 
   // Whether `path` names a folder that can be listed.
   virtual bool IsFolder(const std::u16string& path) const = 0;

@@ -55,14 +55,19 @@ class FakeFileSystem : public platform::FileSystem {
 
   char16_t Separator() const override { return separator_; }
 
-  std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
+  void EnumerateFolder(const std::u16string& folder,
+                       const std::function<void(platform::FolderEntry&&)>& take) const override {
     listed_.push_back(folder);
     // "C:\\" stands for the root "C:\"; any other path loses its one trailing separator.
     std::u16string key = folder;
     if (!key.empty() && key.back() == separator_) key.pop_back();
-    for (const auto& name : {key, key + separator_})
-      if (auto found = folders_.find(name); found != folders_.end()) return found->second;
-    return {};
+    for (const auto& name : {key, key + separator_}) {
+      if (auto found = folders_.find(name); found != folders_.end()) {
+        for (platform::FolderEntry entry : found->second)
+          take(std::move(entry));
+        return;
+      }
+    }
   }
   bool IsFolder(const std::u16string& path) const override { return folders_.contains(path); }
   bool IsOrdinaryFile(const std::u16string& path) const override { return files_.contains(path); }

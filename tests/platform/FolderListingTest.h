@@ -36,9 +36,9 @@ testing::Path Hide(const testing::Path& folder, std::u16string_view name, bool i
 
 Listing ListingOf(const testing::Path& folder) {
   Listing listed;
-  for (const FolderEntry& entry :
-       NativeFileSystem().ListFolder(testing::Utf16(folder) + kSeparator))
+  NativeFileSystem().EnumerateFolder(testing::Utf16(folder) + kSeparator, [&](FolderEntry&& entry) {
     listed.emplace_back(entry.name, entry.isDirectory);
+  });
   return listed;
 }
 
@@ -89,7 +89,7 @@ TEST(ListFolder, GivesVisibleEntriesInTheSystemsOrderAtAnyDepth) {
   fs.ReplaceFile(deepFile, "nou\r\n");
   EXPECT_EQ(testing::ReadBytes(at(deep + u"/al fons.txt")), "nou\r\n");
   for (const char16_t* none : {u"no hi és", u"b.txt", u"no hi és/ni aquesta"})
-    EXPECT_TRUE(fs.ListFolder(testing::Utf16(at(none)) + kSeparator).empty());
+    EXPECT_TRUE(ListingOf(at(none)).empty());
 
   // Each path: whether it is a folder, whether an ordinary file.
   const std::pair<std::u16string, std::pair<bool, bool>> kinds[] = {

@@ -32,10 +32,10 @@ void DirListModel::Fill() {
 
   const std::u16string listed = IsRootPath(path_, separator) ? path_ : path_ + separator;
   std::vector<std::u16string> children;
-  for (platform::FolderEntry& entry : fileSystem_.ListFolder(listed)) {
-    if (!entry.isDirectory || entry.name == u"." || entry.name == u"..") continue;
-    children.push_back(std::move(entry.name));
-  }
+  fileSystem_.EnumerateFolder(listed, [&children](platform::FolderEntry&& entry) {
+    if (entry.isDirectory && entry.name != u"." && entry.name != u"..")
+      children.push_back(std::move(entry.name));
+  });
   std::stable_sort(children.begin(), children.end(), nameOrder_);
   for (std::u16string& child : children) {
     std::u16string childPath = ChildPath(path_, child, separator);

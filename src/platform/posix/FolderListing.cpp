@@ -54,10 +54,4 @@ void PosixFileSystem::EnumerateFolder(const std::u16string& folder,
   EnumerateEntries(ToNativeName(folder), take);
 }
 
-std::vector<FolderEntry> PosixFileSystem::ListFolder(const std::u16string& folder) const {
-  std::vector<FolderEntry> entries;
-  EnumerateFolder(folder, [&entries](FolderEntry&& entry) { entries.push_back(std::move(entry)); });
-  return entries;
-}
-
 }  // namespace tavelin::platform

@@ -9,7 +9,6 @@ namespace tavelin::platform {
 class PosixFileSystem final : public FileSystem {
  public:
   char16_t Separator() const override { return u'/'; }
-  std::vector<FolderEntry> ListFolder(const std::u16string& folder) const override;
   void EnumerateFolder(const std::u16string& folder,
                        const std::function<void(FolderEntry&&)>& take) const override;
   bool IsFolder(const std::u16string& path) const override;

@@ -17,8 +17,8 @@ bool IsDots(const wchar_t* name) {
 
 }  // namespace
 
-std::vector<FolderEntry> WindowsFileSystem::ListFolder(const std::u16string& folder) const {
-  std::vector<FolderEntry> entries;
+void WindowsFileSystem::EnumerateFolder(const std::u16string& folder,
+                                        const std::function<void(FolderEntry&&)>& take) const {
   std::wstring pattern = ToNativePath(folder);
   if (!pattern.ends_with(L'\\')) pattern += L'\\';
   pattern += L'*';
@@ -28,14 +28,12 @@ std::vector<FolderEntry> WindowsFileSystem::ListFolder(const std::u16string& fol
   const UniqueFindHandle find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data,
                                                  FindExSearchNameMatch, nullptr,
                                                  FIND_FIRST_EX_LARGE_FETCH));
-  if (!find) return entries;
+  if (!find) return;
   // A failure of FindNextFileW ends the listing with what was read, as its end does.
   do {
     if ((data.dwFileAttributes & kLeftOut) != 0 && !IsDots(data.cFileName)) continue;
-    entries.push_back(
-        {FromWide(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    take({FromWide(data.cFileName), (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
   } while (::FindNextFileW(find.get(), &data));
-  return entries;
 }
 
 }  // namespace tavelin::platform
