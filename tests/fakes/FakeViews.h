@@ -74,6 +74,12 @@ class FakeSurface : public core::DrawingSurface {
   float x_ = 0, y_ = 0;
 };
 
+// Letter case ignored, as the front ends sort.
+inline bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+}
+
 // The items of a list box or a combo box, kept in alphabetical order, letter case ignored, when
 // `sorted`; removing the selected item leaves none selected.
 template <class Control>
@@ -105,11 +111,8 @@ class FakeItems : public Control {
 
  protected:
   void Insert(const std::u16string& item) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    const auto less = [&](const std::u16string& a, const std::u16string& b) {
-      return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
-    };
-    items.insert(sorted ? std::ranges::upper_bound(items, item, less) : items.end(), item);
+    items.insert(sorted ? std::ranges::upper_bound(items, item, LessIgnoringCase) : items.end(),
+                 item);
   }
 };
 

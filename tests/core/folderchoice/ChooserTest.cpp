@@ -1,7 +1,6 @@
 // The folder chooser's core on fakes: its form, its recents file and its directory list.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -25,8 +24,7 @@ constexpr auto kRecents = u"Recents.txt";
 
 struct ChooserRig {
   ChooserRig() {
-    tree.fs.AddFolder(u"C:", u"Dades");
-    tree.fs.AddFolder(u"C:\\Dades", u"Fotos");
+    tree.fs.Add(u"C:", {u"Dades\\", u"Dades\\Fotos\\"});
     tree.fs.AddFolder(u"D:", u"Arxiu");
     chooser.dirs.onChange = [this] {
       focusesAtChange.push_back(chooser.dirs.focuses);
@@ -56,8 +54,7 @@ TEST(ChooserRecents, FromLoadToClose) {
        "C:\\alfa\r\nC:\\Dades\r\nC:\\Dades\\Fotos\r\nD:\\Arxiu\r\n"},
       {std::nullopt, false, false, {}, "C:\\Dades\r\n"},
       {"C:\\Vell\r\n", true, false, {}, "C:\\Vell\r\n"},
-      {"C:\\Vell\r\n", false, true, {u"C:\\Vell"}, "C:\\Vell\r\n"},
-  };
+      {"C:\\Vell\r\n", false, true, {u"C:\\Vell"}, "C:\\Vell\r\n"}};
   for (const auto& [before, failRead, failWrite, loaded, after] : cases) {
     SCOPED_TRACE(after);
     ChooserRig t;
@@ -65,8 +62,7 @@ TEST(ChooserRecents, FromLoadToClose) {
     if (failRead) t.tree.fs.FailReadsOf(kRecents);
     if (failWrite) t.tree.fs.FailWritesTo(kRecents);
     t.form.Form_Load();
-    EXPECT_EQ(t.Recents(), loaded);
-    EXPECT_EQ(t.chooser.recents.ListIndex(), -1);
+    EXPECT_EQ(std::pair(t.Recents(), t.chooser.recents.ListIndex()), std::pair(loaded, -1));
     t.form.BtOk_Click();
     EXPECT_NO_THROW(t.form.Form_Unload());
     EXPECT_EQ(t.tree.fs.Files().at(kRecents), after);
@@ -76,15 +72,13 @@ TEST(ChooserRecents, FromLoadToClose) {
 TEST_F(ChooserTest, OkAndEnterListTheFolderOnceAndDrawItEachTime) {
   form.LDirs_KeyDown(kKeyDelete, 0);
   form.LDirs_KeyDown(65, 0);
-  EXPECT_FALSE(tree.window.loaded);
-  EXPECT_EQ(chooser.recents.ListCount(), 0);
+  EXPECT_EQ(std::pair(tree.window.loaded, chooser.recents.ListCount()), std::pair(false, 0));
 
   form.LDirs_KeyDown(kKeyReturn, kShiftMask | kCtrlMask | kAltMask);
   form.BtOk_Click();
-  EXPECT_EQ(Recents(), Items{u"C:\\Dades"});
-  EXPECT_EQ(tree.window.caption, u"C:\\Dades");
-  EXPECT_EQ(tree.window.shows, 2);
-  EXPECT_EQ(tree.window.surface.Of(DrawCall::kCls).size(), 2u);
+  EXPECT_EQ(std::tuple(Recents(), tree.window.caption, tree.window.shows,
+                       tree.window.surface.Of(DrawCall::kCls).size()),
+            std::tuple(Items{u"C:\\Dades"}, std::u16string(u"C:\\Dades"), 2, 2u));
   // The tree is drawn again after the second clear: the folder's name follows it.
   EXPECT_EQ(tree.window.surface.calls.back().text, u"Fotos");
 
@@ -111,16 +105,14 @@ TEST_F(ChooserTest, PickingARecentFolder) {
 
   chooser.recents.Pick(1);
   form.LstR_Click();
-  EXPECT_EQ(chooser.dirs.path, u"D:\\Arxiu");
   EXPECT_FALSE(tree.window.loaded || tree.companion.loaded);
-  EXPECT_EQ(focusesAtChange, std::vector<int>{0});
-  EXPECT_EQ(std::tuple(chooser.dirs.focuses, tree.window.surface.calls.size(), tree.window.shows),
-            std::tuple(1, drawn, 1));
+  EXPECT_EQ(std::tuple(chooser.dirs.path, focusesAtChange, chooser.dirs.focuses,
+                       tree.window.surface.calls.size(), tree.window.shows),
+            std::tuple(std::u16string(u"D:\\Arxiu"), std::vector<int>{0}, 1, drawn, 1));
 
   form.BtOk_Click();
-  EXPECT_EQ(std::pair(tree.window.caption, tree.window.loads),
-            std::pair(std::u16string(u"D:\\Arxiu"), 2));
-  EXPECT_EQ(chooser.recents.ListCount(), 3);
+  EXPECT_EQ(std::tuple(tree.window.caption, tree.window.loads, chooser.recents.ListCount()),
+            std::tuple(std::u16string(u"D:\\Arxiu"), 2, 3));
 }
 
 TEST_F(ChooserTest, DeleteRemovesOnlyTheSelectedRecentEntry) {
@@ -130,13 +122,12 @@ TEST_F(ChooserTest, DeleteRemovesOnlyTheSelectedRecentEntry) {
   chooser.recents.Pick(1);
   form.LstR_KeyDown(kKeyReturn, 0);
   form.LstR_KeyDown(8, 0);
-  EXPECT_EQ(chooser.recents.ListCount(), 3);
-  EXPECT_FALSE(tree.window.loaded);
+  EXPECT_EQ(std::pair(chooser.recents.ListCount(), tree.window.loaded), std::pair(3, false));
 
   form.LstR_KeyDown(kKeyDelete, kShiftMask);
   form.LstR_KeyDown(kKeyDelete, 0);
-  EXPECT_EQ(Recents(), (Items{u"C:\\A", u"C:\\C"}));
-  EXPECT_EQ(chooser.recents.ListIndex(), -1);
+  EXPECT_EQ(std::pair(Recents(), chooser.recents.ListIndex()),
+            std::pair(Items{u"C:\\A", u"C:\\C"}, -1));
 }
 
 // Through cmd.exe, hidden, or command.com once when that cannot start; without either the help
@@ -159,16 +150,12 @@ TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
 TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThere) {
   const std::pair<std::string, Items> cases[] = {
       {"", {}},
-      {"C:\\A\r\n", {u"C:\\A"}},
-      {"C:\\A", {u"C:\\A"}},
       {"\r\n", {u""}},
       {"a\r\r\nb", {u"a", u"", u"b"}},
       {"a\rb\nc\r\n", {u"a", u"b", u"c"}},
       {"a\n\r", {u"a", u""}},
-      {"\r\n\r\n", {u"", u""}},
       {" C:\\Dir amb blancs \t\r\n", {u" C:\\Dir amb blancs \t"}},
-      {"C:\\Zeta\r\nC:\\alfa\r\n\r\nC:\\alfa", {u"C:\\Zeta", u"C:\\alfa", u"", u"C:\\alfa"}},
-  };
+      {"C:\\Zeta\r\nC:\\alfa\r\n\r\nC:\\alfa", {u"C:\\Zeta", u"C:\\alfa", u"", u"C:\\alfa"}}};
   for (const auto& [bytes, items] : cases) {
     SCOPED_TRACE(bytes);
     fakes::FakeFileSystem fs;
@@ -176,9 +163,8 @@ TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThe
     fakes::FakeList list;
     list.items = {u"C:\\Mig"};
     EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
-    Items expected{u"C:\\Mig"};
-    expected.insert(expected.end(), items.begin(), items.end());
-    EXPECT_EQ(list.items, expected);
+    EXPECT_EQ(list.items.front(), u"C:\\Mig");
+    EXPECT_EQ(Items(list.items.begin() + 1, list.items.end()), items);
   }
 }
 
@@ -195,8 +181,7 @@ TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
       {spaces, "C:\\Zeta\r\n\r\nC:\\Dir amb blancs\\\r\nC:\\alfa\r\nC:\\alfa\r\n", spaces},
       {Items(), "", Items()},
       {accents, "\r\n" + music + "\r\n C:\\x \r\n\\\\servidor\\c\r\n", accents},
-      {{u"C:\\A", u"C:\\B\xD800", u"C:\\C"}, "C:\\A\r\nC:\\C\r\n", {u"C:\\A", u"C:\\C"}},
-  };
+      {{u"C:\\A", u"C:\\B\xD800", u"C:\\C"}, "C:\\A\r\nC:\\C\r\n", {u"C:\\A", u"C:\\C"}}};
   for (const auto& [items, bytes, readBack] : cases) {
     SCOPED_TRACE(bytes);
     fakes::FakeFileSystem fs;
@@ -218,16 +203,14 @@ TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
       {u"/", u'/', {u"/"}, true, u"/"},
       {u"C:\\", u'\\', {u"C:\\"}, true, u"C:\\"},
       {u"C:\\A\\\\B", u'\\', {u"C:\\", u"C:\\A", u"C:\\A\\B"}, false, u"C:\\A\\\\B"},
-      {u"C:\\Dades\\", u'\\', {u"C:\\", u"C:\\Dades"}, false, u"C:\\Dades"},
-  };
+      {u"C:\\Dades\\", u'\\', {u"C:\\", u"C:\\Dades"}, false, u"C:\\Dades"}};
   for (const auto& [path, separator, paths, root, trimmed] : cases) {
-    const std::string shown(path.begin(), path.end());
     Items chain;
     for (const FolderStep& step : FolderChain(path, separator))
       chain.push_back(step.path);
-    EXPECT_EQ(chain, paths) << shown;
-    EXPECT_EQ(IsRootPath(path, separator), root) << shown;
-    EXPECT_EQ(TrimFolderPath(path, separator), trimmed) << shown;
+    EXPECT_EQ(std::tuple(chain, IsRootPath(path, separator), TrimFolderPath(path, separator)),
+              std::tuple(paths, root, trimmed))
+        << std::string(path.begin(), path.end());
   }
   EXPECT_EQ(ChildPath(u"C:\\", u"x", u'\\'), u"C:\\x");
 }
@@ -239,10 +222,7 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
   fs.AddDotEntries(u"C:\\");
   fs.AddDotEntries(u"C:\\Dades");
   fs.Add(u"C:\\Dades", {u"Beta\\", u"alfa\\", u"Gamma\\", u"Alfa\\", u"fitxer.txt"});
-  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-  DirListModel model{fs, [&](const std::u16string& a, const std::u16string& b) {
-                       return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
-                     }};
+  DirListModel model{fs, fakes::LessIgnoringCase};
   ASSERT_EQ(model.SetPath(u"C:\\Dades"), DirListModel::Move::Changed);
   using Row = std::tuple<std::u16string, std::u16string, int, bool>;  // path, name, depth, open
   const std::vector<Row> expected = {
@@ -252,8 +232,7 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
       {u"C:\\Dades\\alfa", u"alfa", 2, false},
       {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
       {u"C:\\Dades\\Beta", u"Beta", 2, false},
-      {u"C:\\Dades\\Gamma", u"Gamma", 2, false},
-  };
+      {u"C:\\Dades\\Gamma", u"Gamma", 2, false}};
   std::vector<Row> rows;
   for (const DirEntry& e : model.Entries())
     rows.emplace_back(e.path, e.name, e.depth, e.open);
@@ -269,12 +248,11 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
       {u"C:\\Dades\\fitxer.txt", Move::Refused, u"C:\\Dades"},
       {u"", Move::Refused, u"C:\\Dades"},
       {u"C:\\", Move::Changed, u"C:\\"},
-      {u"C:\\\\", Move::Unchanged, u"C:\\"},
-  };
+      {u"C:\\\\", Move::Unchanged, u"C:\\"}};
   for (const auto& [path, move, after] : moves) {
-    const std::string shown(path.begin(), path.end());
-    EXPECT_EQ(model.SetPath(path), move) << shown;
-    EXPECT_EQ(model.Path(), after) << shown;
+    const Move moved = model.SetPath(path);
+    EXPECT_EQ(std::pair(moved, model.Path()), std::pair(move, after))
+        << std::string(path.begin(), path.end());
   }
   // The root's own entry is its only one above the folders inside it.
   EXPECT_EQ(model.CurrentRow(), 0);
