@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <iterator>
+#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -60,9 +60,8 @@ class FakeSurface : public core::DrawingSurface {
   }
 
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
-    std::vector<DrawCall> found;
-    std::ranges::copy_if(calls, std::back_inserter(found), [=](auto& c) { return c.kind == kind; });
-    return found;
+    auto found = calls | std::views::filter([=](const DrawCall& c) { return c.kind == kind; });
+    return {found.begin(), found.end()};
   }
 
  private:
@@ -258,7 +257,7 @@ class FakeDirectoryList : public core::DirectoryList {
   explicit FakeDirectoryList(const platform::FileSystem& fileSystem) : fileSystem_(fileSystem) {}
 
   std::u16string path;
-  int changes = 0, focuses = 0;
+  int focuses = 0;
   std::function<void()> onChange;
 
   std::u16string Path() const override { return path; }
@@ -266,7 +265,6 @@ class FakeDirectoryList : public core::DirectoryList {
     if (!fileSystem_.IsFolder(newPath)) return false;
     if (newPath == path) return true;
     path = newPath;
-    ++changes;
     if (onChange) onChange();
     return true;
   }
@@ -276,7 +274,6 @@ class FakeDirectoryList : public core::DirectoryList {
   const platform::FileSystem& fileSystem_;
 };
 
-// A sorted combo box.
 class FakeComboBox : public FakeItems<core::ComboBox> {
  public:
   FakeComboBox() { sorted = true; }
@@ -317,7 +314,6 @@ struct RecordingTreeView {
   core::FKvel fkvel{window, fscroll, layout, launcher, messages};
   core::UKvel ukvel;
 
-  // The folder names drawn so far, in order.
   std::vector<std::u16string> FolderNames() const {
     std::vector<std::u16string> names;
     for (const DrawCall& call : window.surface.Of(DrawCall::kPrint))
