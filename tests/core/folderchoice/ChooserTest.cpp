@@ -147,52 +147,50 @@ TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
                                   through(u"cmd.exe"), through(u"command.com")}));
 }
 
-TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThere) {
-  const std::pair<std::string, Items> cases[] = {
-      {"", {}},
-      {"\r\n", {u""}},
-      {"a\r\r\nb", {u"a", u"", u"b"}},
-      {"a\rb\nc\r\n", {u"a", u"b", u"c"}},
-      {"a\n\r", {u"a", u""}},
-      {" C:\\Dir amb blancs \t\r\n", {u" C:\\Dir amb blancs \t"}},
-      {"C:\\Zeta\r\nC:\\alfa\r\n\r\nC:\\alfa", {u"C:\\Zeta", u"C:\\alfa", u"", u"C:\\alfa"}}};
-  for (const auto& [bytes, items] : cases) {
-    SCOPED_TRACE(bytes);
-    fakes::FakeFileSystem fs;
-    fs.SetFile(kRecents, bytes);
-    fakes::FakeList list;
-    list.items = {u"C:\\Mig"};
-    EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
-    EXPECT_EQ(list.items.front(), u"C:\\Mig");
-    EXPECT_EQ(Items(list.items.begin() + 1, list.items.end()), items);
-  }
-}
-
-// Every item the code page can hold, in list order, each ended by CR LF; read back the same.
-TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
+// Lines cut at CR LF, lone CR and lone LF are added after the items listed already; every item
+// the code page can hold is written back in list order, each ended by CR LF. Each row: the bytes
+// read, the items they add, the bytes written after "C:\Mig\r\n".
+TEST(RecentsFile, ReadsLinesAfterTheListedItemsAndWritesThemBack) {
 #ifdef _WIN32
   const std::string music = "C:\\M\xFAsica\\Can\xE7ons";
 #else
   const std::string music = "C:\\M\xC3\xBAsica\\Can\xC3\xA7ons";
 #endif
-  const Items spaces = {u"C:\\Zeta", u"", u"C:\\Dir amb blancs\\", u"C:\\alfa", u"C:\\alfa"};
-  const Items accents = {u"", u"C:\\M\u00FAsica\\Can\u00E7ons", u" C:\\x ", u"\\\\servidor\\c"};
-  const std::tuple<Items, std::string, Items> cases[] = {
-      {spaces, "C:\\Zeta\r\n\r\nC:\\Dir amb blancs\\\r\nC:\\alfa\r\nC:\\alfa\r\n", spaces},
-      {Items(), "", Items()},
-      {accents, "\r\n" + music + "\r\n C:\\x \r\n\\\\servidor\\c\r\n", accents},
-      {{u"C:\\A", u"C:\\B\xD800", u"C:\\C"}, "C:\\A\r\nC:\\C\r\n", {u"C:\\A", u"C:\\C"}}};
-  for (const auto& [items, bytes, readBack] : cases) {
-    SCOPED_TRACE(bytes);
+  const std::tuple<std::string, Items, std::string> cases[] = {
+      {"", {}, ""},
+      {"\r\n", {u""}, "\r\n"},
+      {"a\r\r\nb", {u"a", u"", u"b"}, "a\r\n\r\nb\r\n"},
+      {"a\rb\nc\r\n", {u"a", u"b", u"c"}, "a\r\nb\r\nc\r\n"},
+      {"a\n\r", {u"a", u""}, "a\r\n\r\n"},
+      {"C:\\Zeta\r\n C:\\Dir amb blancs \t\r\n\r\nC:\\alfa\r\nC:\\alfa",
+       {u"C:\\Zeta", u" C:\\Dir amb blancs \t", u"", u"C:\\alfa", u"C:\\alfa"},
+       "C:\\Zeta\r\n C:\\Dir amb blancs \t\r\n\r\nC:\\alfa\r\nC:\\alfa\r\n"},
+      {"\r\n" + music + "\r\n\\\\servidor\\c",
+       {u"", u"C:\\M\u00FAsica\\Can\u00E7ons", u"\\\\servidor\\c"},
+       "\r\n" + music + "\r\n\\\\servidor\\c\r\n"}};
+  for (const auto& [read, items, written] : cases) {
+    SCOPED_TRACE(read);
     fakes::FakeFileSystem fs;
-    fakes::FakeList written, read;
-    written.items = items;
-    Ctrls::SaveListToFile(written, kRecents, fs);
-    EXPECT_EQ(fs.Files().at(kRecents), bytes);
-    EXPECT_EQ(written.items, items);  // what the file cannot hold stays listed
-    ASSERT_TRUE(Ctrls::LoadListFromFile(kRecents, read, fs));
-    EXPECT_EQ(read.items, readBack);
+    fs.SetFile(kRecents, read);
+    fakes::FakeList list;
+    list.items = {u"C:\\Mig"};
+    EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
+    EXPECT_EQ(list.items.front(), u"C:\\Mig");
+    EXPECT_EQ(Items(list.items.begin() + 1, list.items.end()), items);
+    Ctrls::SaveListToFile(list, kRecents, fs);
+    EXPECT_EQ(fs.Files().at(kRecents), "C:\\Mig\r\n" + written);
   }
+  // An empty list empties the file; what the code page cannot hold stays listed, unwritten.
+  fakes::FakeFileSystem fs;
+  fakes::FakeList list;
+  fs.SetFile(kRecents, "x");
+  Ctrls::SaveListToFile(list, kRecents, fs);
+  EXPECT_EQ(fs.Files().at(kRecents), "");
+  const Items unwritable = {u"C:\\A", u"C:\\B\xD800", u"C:\\C"};
+  list.items = unwritable;
+  Ctrls::SaveListToFile(list, kRecents, fs);
+  EXPECT_EQ(std::pair(fs.Files().at(kRecents), list.items),
+            std::pair(std::string("C:\\A\r\nC:\\C\r\n"), unwritable));
 }
 
 // The chain from the root down (its names are checked with the model's rows), and the
