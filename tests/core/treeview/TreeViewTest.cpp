@@ -17,7 +17,6 @@ namespace tavelin::core {
 namespace {
 
 using fakes::DrawCall;
-using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
 using fakes::Request;
 using platform::ProgramKind;
@@ -34,11 +33,9 @@ auto Drawn(const std::vector<DrawCall>& calls) {
 }
 
 std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
-                                   const std::function<void(FakeFileSystem&)>& build,
-                                   float maxRight = 0) {
+                                   const std::function<void(FakeTreeView&)>& build) {
   auto tree = std::make_unique<FakeTreeView>();
-  build(tree->fs);
-  tree->layout.MaxRight = maxRight;
+  build(*tree);
   tree->window.Load();
   tree->ukvel.WalkFolder(tree->window, root, 10, 29);
   return tree;
@@ -46,11 +43,11 @@ std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
 
 // Three files and the sub-folders A (empty) and B (one file), mixed as the file system gives them.
 TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
-  const auto tree = Walk(u"C:\\Arrel", [](FakeFileSystem& fs) {
-    fs.AddDotEntries(u"C:\\Arrel");
-    fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt"});
-    fs.AddDotEntries(u"C:\\Arrel\\B");
-    fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
+  const auto tree = Walk(u"C:\\Arrel", [](FakeTreeView& t) {
+    t.fs.AddDotEntries(u"C:\\Arrel");
+    t.fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt"});
+    t.fs.AddDotEntries(u"C:\\Arrel\\B");
+    t.fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
   });
   constexpr Color kGrey = 0xC0C0C0;
   // Each folder: its box, its name, then for each sub-folder two connectors and its drawing.
@@ -81,11 +78,10 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
   }
   const TreeLayoutState& layout = tree->layout;
   EXPECT_FLOAT_EQ(layout.NextY, 136.2f);
-  EXPECT_EQ(std::tuple(layout.MaxRight, layout.FolderCount, layout.StopWalk),
-            std::tuple(192.f, 3, kFalse));
+  EXPECT_EQ(std::tuple(layout.MaxRight, layout.FolderCount, layout.StopWalk, tree->messages.shown),
+            std::tuple(192.f, 3, kFalse, Items{}));
   EXPECT_EQ(Items(layout.FolderPaths.begin(), layout.FolderPaths.begin() + 4),
             (Items{u"", u"C:\\Arrel\\", u"", u"C:\\Arrel\\B\\"}));
-  EXPECT_TRUE(tree->messages.shown.empty());
   EXPECT_EQ(tree->fs.Listed(), (Items{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
 }
 
@@ -93,10 +89,10 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
 // system's order; one gone between its parent's listing and its own is drawn empty, and the pass
 // goes on. A list is as high as its files' rows, five at most.
 TEST(WalkFolder, ADriveRootAFolderGoneAndALongList) {
-  const auto tree = Walk(u"C:\\", [](FakeFileSystem& fs) {
-    fs.Add(u"C:\\", {u"Z\\", u"boot.ini", u"Esborrada\\", u"A\\", u"A\\1", u"A\\2", u"A\\3",
-                     u"A\\4", u"A\\5", u"A\\6"});
-    fs.Remove(u"C:\\\\Esborrada");
+  const auto tree = Walk(u"C:\\", [](FakeTreeView& t) {
+    t.fs.Add(u"C:\\", {u"Z\\", u"boot.ini", u"Esborrada\\", u"A\\", u"A\\1", u"A\\2", u"A\\3",
+                       u"A\\4", u"A\\5", u"A\\6"});
+    t.fs.Remove(u"C:\\\\Esborrada");
   });
   EXPECT_EQ(tree->FolderNames(), (Items{u"", u"Z", u"Esborrada", u"A"}));
   EXPECT_EQ(tree->fs.Listed(),
@@ -124,12 +120,10 @@ TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
       {40, true, 0, 14 + 40 * 6}};
   for (const auto& [nameLength, subFolder, before, after] : cases) {
     const std::u16string root = u"C:\\" + std::u16string(nameLength, u'n');
-    const auto tree = Walk(
-        root,
-        [&](FakeFileSystem& fs) {
-          subFolder ? fs.Add(root, {u"S\\", u"S\\f"}) : fs.Add(root, {u"f"});
-        },
-        before);
+    const auto tree = Walk(root, [&](FakeTreeView& t) {
+      t.layout.MaxRight = before;
+      subFolder ? t.fs.Add(root, {u"S\\", u"S\\f"}) : t.fs.Add(root, {u"f"});
+    });
     EXPECT_EQ(tree->layout.MaxRight, after) << nameLength << subFolder;
   }
 }
@@ -137,14 +131,14 @@ TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
 // 50 folders are drawn; the 51st stops the walk with one message, in a wide tree or a deep one.
 TEST(WalkFolder, TheFolderLimit) {
   const auto flat = [](int subFolders) {
-    return [subFolders](FakeFileSystem& fs) {
+    return [subFolders](FakeTreeView& t) {
       for (char16_t i = 0; i < subFolders; ++i)
-        fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
+        t.fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
     };
   };
-  const auto deep = Walk(u"C:\\R", [](FakeFileSystem& fs) {
+  const auto deep = Walk(u"C:\\R", [](FakeTreeView& t) {
     for (std::u16string path; path.size() < 120; path += u"d\\")
-      fs.Add(u"C:\\R", {path + u"d\\"});
+      t.fs.Add(u"C:\\R", {path + u"d\\"});
   });
   const auto fifty = Walk(u"C:\\R", flat(49)), wide = Walk(u"C:\\R", flat(52));
   for (const FakeTreeView* tree : {fifty.get(), wide.get(), deep.get()}) {
