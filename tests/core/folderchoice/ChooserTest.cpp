@@ -213,7 +213,6 @@ TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
   EXPECT_EQ(ChildPath(u"C:\\", u"x", u'\\'), u"C:\\x");
 }
 
-// Sorted with letter case ignored, as the front ends sort.
 TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFolders) {
   fakes::FakeFileSystem fs;
   fs.AddFolder(u"C:", u"Dades");
@@ -234,13 +233,11 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
   std::vector<Row> rows;
   for (const DirEntry& e : model.Entries())
     rows.emplace_back(e.path, e.name, e.depth, e.open);
-  EXPECT_EQ(rows, expected);
-  EXPECT_EQ(model.CurrentRow(), 1);
-  EXPECT_EQ(fs.Listed(), (Items{u"C:\\Dades\\"}));
+  EXPECT_EQ(std::tuple(rows, model.CurrentRow(), fs.Listed()),
+            std::tuple(expected, 1, Items{u"C:\\Dades\\"}));
 
   using Move = DirListModel::Move;
   const std::tuple<std::u16string, Move, std::u16string> moves[] = {
-      // path, move, path after
       {u"C:\\Dades\\", Move::Unchanged, u"C:\\Dades"},
       {u"C:\\Dades\\NoHiEs", Move::Refused, u"C:\\Dades"},
       {u"C:\\Dades\\fitxer.txt", Move::Refused, u"C:\\Dades"},
@@ -253,8 +250,7 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
         << std::string(path.begin(), path.end());
   }
   // The root's own entry is its only one above the folders inside it.
-  EXPECT_EQ(model.CurrentRow(), 0);
-  EXPECT_EQ(model.Entries().size(), 2u);
+  EXPECT_EQ(std::pair(model.CurrentRow(), model.Entries().size()), std::pair(0, std::size_t{2}));
 }
 
 }  // namespace
