@@ -225,11 +225,10 @@ TEST_F(ShowTreeTest, LaterPassesStartAfreshButKeepTheOldLists) {
   EXPECT_EQ(std::tuple(window.loads, window.surface.Of(DrawCall::kCls).size(),
                        messages.shown.size(), window.caption),
             std::tuple(1, 3u, 1u, std::u16string(u"C:\\Sola")));
-  EXPECT_EQ(window.List(1).items, Items{u"s.txt"});
+  EXPECT_EQ(std::tuple(window.List(1).items, layout.FolderPaths[1], window.List(3).items),
+            std::tuple(Items{u"s.txt"}, std::u16string(u"C:\\Sola\\"), Items{u"b.txt"}));
   for (int i = 2; i < kFileListCount; ++i)
     EXPECT_FALSE(window.List(i).visible) << i;
-  EXPECT_EQ(window.List(3).items, Items{u"b.txt"});
-  EXPECT_EQ(layout.FolderPaths[1], u"C:\\Sola\\");
   fkvel.Bt_Click(0);
   ASSERT_EQ(launcher.started.size(), 1u);
   EXPECT_EQ(launcher.started[0].commandLine, u"Notepad.exe C:\\Arrel\\B\\b.txt");
