@@ -329,8 +329,7 @@ struct FakeFileSystemHolder {
 
 // ... on an in-memory file system.
 struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
-  explicit FakeTreeView(char16_t separator = u'\\')
-      : FakeFileSystemHolder{FakeFileSystem(separator)}, RecordingTreeView(fs) {}
+  FakeTreeView() : RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes
