@@ -1,5 +1,4 @@
-// Views that record what the core does to them, with the geometry kept as given, and the tree
-// view's core wired to them.
+// Views that record what the core does to them, and the tree view's core wired to them.
 #pragma once
 
 #include <algorithm>
@@ -79,8 +78,7 @@ inline bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
   return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
 }
 
-// The items of a list box or a combo box, kept in alphabetical order, letter case ignored, when
-// `sorted`; removing the selected item leaves none selected.
+// A list's items, in LessIgnoringCase order when `sorted`; removing the selected one unselects.
 template <class Control>
 class FakeItems : public Control {
  public:
@@ -138,8 +136,7 @@ class FakeList : public FakeItems<core::FileList> {
   void SetHeight(float v) override { height = v; }
 };
 
-// The tree window: its drawing area at the design's load size, inside a frame of the given extra
-// twips.
+// The tree window: the design's drawing area inside a frame of kFrameW by kFrameH twips.
 class FakeTreeWindow : public core::TreeWindowView {
  public:
   static constexpr float kFrameW = 120, kFrameH = 450;
@@ -236,7 +233,6 @@ class FakeLauncher : public platform::Launcher {
  public:
   std::vector<platform::StartRequest> started;
   std::vector<std::u16string> failing;
-
   std::vector<Request> Requests() const {
     std::vector<Request> all;
     for (const platform::StartRequest& r : started)
@@ -255,7 +251,6 @@ class FakeLauncher : public platform::Launcher {
 class FakeDirectoryList : public core::DirectoryList {
  public:
   explicit FakeDirectoryList(const platform::FileSystem& fileSystem) : fileSystem_(fileSystem) {}
-
   std::u16string path;
   int focuses = 0;
   std::function<void()> onChange;
@@ -277,7 +272,6 @@ class FakeDirectoryList : public core::DirectoryList {
 class FakeComboBox : public FakeItems<core::ComboBox> {
  public:
   FakeComboBox() { sorted = true; }
-
   std::u16string text;
 
   // The user picks item `i`: it becomes the selection and fills the edit field.
@@ -291,7 +285,6 @@ class FakeComboBox : public FakeItems<core::ComboBox> {
 class FakeChooser : public core::ChooserView {
  public:
   explicit FakeChooser(const platform::FileSystem& fileSystem) : dirs(fileSystem) {}
-
   FakeDirectoryList dirs;
   FakeComboBox recents;
 
