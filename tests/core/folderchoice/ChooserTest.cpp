@@ -65,8 +65,7 @@ TEST(ChooserRecents, FromLoadToClose) {
   }
 }
 
-// OK and Enter list the folder once and draw it each time; Delete in the list removes only the
-// selected entry. Other keys do neither.
+// OK and Enter list the folder once and draw it each time; Delete removes the selected entry.
 TEST_F(ChooserTest, OkAndEnterListTheFolderOnceAndDeleteRemovesTheSelectedEntry) {
   form.LDirs_KeyDown(kKeyDelete, 0);
   form.LDirs_KeyDown(65, 0);
@@ -138,9 +137,8 @@ TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
                                   through(u"cmd.exe"), through(u"command.com")}));
 }
 
-// Lines cut at CR LF, lone CR and lone LF are added after the items listed already; every item
-// the code page can hold is written back in list order, each ended by CR LF. Each row: the bytes
-// read, the items they add, the bytes written after "C:\Mig\r\n".
+// Lines cut at CR LF, lone CR or lone LF follow the listed items and are written back each ended
+// by CR LF. Each row: the bytes read, the items they add, the bytes written after "C:\Mig\r\n".
 TEST(RecentsFile, ReadsLinesAfterTheListedItemsAndWritesThemBack) {
 #ifdef _WIN32
   const std::string music = "C:\\M\xFAsica\\Can\xE7ons";
@@ -181,8 +179,7 @@ TEST(RecentsFile, ReadsLinesAfterTheListedItemsAndWritesThemBack) {
             std::pair(std::string("C:\\A\r\nC:\\C\r\n"), unwritable));
 }
 
-// The chain from the root down (its names are checked with the model's rows), and the
-// trailing-separator rule: only a root keeps its own. Path, separator, chain, root?, trimmed.
+// Only a root keeps its trailing separator. Each row: path, separator, chain, root?, trimmed.
 TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
   const std::tuple<std::u16string, char16_t, Items, bool, std::u16string> cases[] = {
       {u"/home/anna//", u'/', {u"/", u"/home", u"/home/anna"}, false, u"/home/anna"},

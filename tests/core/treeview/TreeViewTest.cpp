@@ -85,9 +85,8 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
   EXPECT_EQ(tree->fs.Listed(), (Items{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
 }
 
-// Below a drive root every derived path doubles its separator. Sub-folders come in the file
-// system's order; one gone between its parent's listing and its own is drawn empty, and the pass
-// goes on. A list is as high as its files' rows, five at most.
+// Below a drive root paths double the separator; sub-folders come in the file system's order, one
+// gone since its parent was listed drawn empty; a list is as high as its rows, five at most.
 TEST(WalkFolder, ADriveRootAFolderGoneAndALongList) {
   const auto tree = Walk(u"C:\\", [](FakeTreeView& t) {
     t.fs.Add(u"C:\\", {u"Z\\", u"boot.ini", u"Esborrada\\", u"A\\", u"A\\1", u"A\\2", u"A\\3",
