@@ -57,7 +57,6 @@ class FakeSurface : public core::DrawingSurface {
     calls.push_back({DrawCall::kCls});
     x_ = y_ = 0;
   }
-
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
     auto found = calls | std::views::filter([=](const DrawCall& c) { return c.kind == kind; });
     return {found.begin(), found.end()};
@@ -180,7 +179,6 @@ class FakeTreeWindow : public core::TreeWindowView {
   float PBtsHeight() const override { return pbtsHeight; }
   core::DrawingSurface& Surface() override { return surface; }
   core::FileList& Lst(int index) override { return List(index); }
-
   FakeList& List(int index) { return lists.at(static_cast<std::size_t>(index)); }
 };
 
@@ -239,7 +237,6 @@ class FakeLauncher : public platform::Launcher {
       all.emplace_back(r.commandLine, r.kind, r.program, r.argument, r.windowState);
     return all;
   }
-
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
     if (std::ranges::count(failing, request.program)) throw platform::StartError("cannot start", 2);
@@ -273,7 +270,6 @@ class FakeComboBox : public FakeItems<core::ComboBox> {
  public:
   FakeComboBox() { sorted = true; }
   std::u16string text;
-
   // The user picks item `i`: it becomes the selection and fills the edit field.
   void Pick(int i) {
     index = i;
@@ -287,7 +283,6 @@ class FakeChooser : public core::ChooserView {
   explicit FakeChooser(const platform::FileSystem& fileSystem) : dirs(fileSystem) {}
   FakeDirectoryList dirs;
   FakeComboBox recents;
-
   core::DirectoryList& LDirs() override { return dirs; }
   core::ComboBox& LstR() override { return recents; }
 };
@@ -296,7 +291,6 @@ class FakeChooser : public core::ChooserView {
 struct RecordingTreeView {
   explicit RecordingTreeView(const platform::FileSystem& fileSystem)
       : ukvel(layout, fileSystem, messages, fkvel, fscroll, screen) {}
-
   FakeTreeWindow window;
   FakeScrollCompanion companion;
   FakeMessages messages;
