@@ -123,18 +123,16 @@ TEST_F(ChooserTest, PickingARecentFolder) {
 // Through cmd.exe, hidden, or command.com once when that cannot start; without either the help
 // stays closed and the chooser usable.
 TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
-  const auto through = [](const std::u16string& interpreter) {
-    return Request{interpreter + u" /c Tavelin.pdf", platform::ProgramKind::Interpreter,
-                   interpreter, u"Tavelin.pdf", platform::WindowState::Hidden};
-  };
+  const Request cmd{u"cmd.exe /c Tavelin.pdf", platform::ProgramKind::Interpreter, u"cmd.exe",
+                    u"Tavelin.pdf", platform::WindowState::Hidden};
+  const Request com{u"command.com /c Tavelin.pdf", platform::ProgramKind::Interpreter,
+                    u"command.com", u"Tavelin.pdf", platform::WindowState::Hidden};
   form.OpInfo_Click();
   tree.launcher.failing = {u"cmd.exe"};
   form.OpInfo_Click();
   tree.launcher.failing = {u"cmd.exe", u"command.com"};
   EXPECT_NO_THROW(form.OpInfo_Click());
-  EXPECT_EQ(tree.launcher.Requests(),
-            (std::vector<Request>{through(u"cmd.exe"), through(u"cmd.exe"), through(u"command.com"),
-                                  through(u"cmd.exe"), through(u"command.com")}));
+  EXPECT_EQ(tree.launcher.Requests(), (std::vector<Request>{cmd, cmd, com, cmd, com}));
 }
 
 // Lines cut at CR LF, lone CR or lone LF follow the listed items and are written back each ended
@@ -206,15 +204,14 @@ TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFold
   fs.Add(u"C:\\Dades", {u"Beta\\", u"alfa\\", u"Gamma\\", u"Alfa\\", u"fitxer.txt"});
   DirListModel model{fs, fakes::LessIgnoringCase};
   ASSERT_EQ(model.SetPath(u"C:\\Dades"), DirListModel::Move::Changed);
-  using Row = std::tuple<std::u16string, std::u16string, int, bool>;  // path, name, depth, open
-  const std::vector<Row> expected = {
-      {u"C:\\", u"C:\\", 0, true},
-      {u"C:\\Dades", u"Dades", 1, true},
-      // Names equal but for case keep the order the file system gave.
-      {u"C:\\Dades\\alfa", u"alfa", 2, false},
-      {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
-      {u"C:\\Dades\\Beta", u"Beta", 2, false},
-      {u"C:\\Dades\\Gamma", u"Gamma", 2, false}};
+  // Path, name, depth, open; names equal but for case keep the order the file system gave.
+  using Row = std::tuple<std::u16string, std::u16string, int, bool>;
+  const std::vector<Row> expected = {{u"C:\\", u"C:\\", 0, true},
+                                     {u"C:\\Dades", u"Dades", 1, true},
+                                     {u"C:\\Dades\\alfa", u"alfa", 2, false},
+                                     {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
+                                     {u"C:\\Dades\\Beta", u"Beta", 2, false},
+                                     {u"C:\\Dades\\Gamma", u"Gamma", 2, false}};
   std::vector<Row> rows;
   for (const DirEntry& e : model.Entries())
     rows.emplace_back(e.path, e.name, e.depth, e.open);

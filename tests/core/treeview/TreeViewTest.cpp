@@ -19,8 +19,6 @@ namespace {
 using fakes::DrawCall;
 using fakes::FakeTreeView;
 using fakes::Request;
-using platform::ProgramKind;
-using platform::WindowState;
 using Items = std::vector<std::u16string>;
 
 // The calls in hundredths of a pixel, to be compared whole.
@@ -301,14 +299,15 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
   const std::u16string file = folder + u"carta a la Marta.txt";
   const std::u16string wordPad = u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
   const auto named = [](const std::u16string& program, const std::u16string& argument) {
-    return Request{program + u' ' + argument, ProgramKind::Named, program, argument,
-                   WindowState::NormalFocus};
+    return Request{program + u' ' + argument, platform::ProgramKind::Named, program, argument,
+                   platform::WindowState::NormalFocus};
   };
   using Case = std::tuple<std::optional<std::int16_t>, int, std::int16_t, std::optional<Request>>;
   const Case cases[] = {
       {4, 0, 0, named(u"Notepad.exe", file)},
       {4, 0, 1, named(wordPad, file)},
-      {4, 0, 2, Request{file, ProgramKind::File, file, u"", WindowState::NormalFocus}},
+      {4, 0, 2,
+       Request{file, platform::ProgramKind::File, file, u"", platform::WindowState::NormalFocus}},
       {4, 0, 3, named(u"mspaint.exe", file)},
       {4, 0, 4, named(u"marbek.exe", folder)},
       {4, 0, 5, std::nullopt},
