@@ -47,9 +47,7 @@ class FakeFileSystem : public platform::FileSystem {
 
   // The folders listed so far, in order, each with its trailing separator.
   const std::vector<std::u16string>& Listed() const { return listed_; }
-
   char16_t Separator() const override { return separator_; }
-
   std::vector<platform::FolderEntry> ListFolder(const std::u16string& folder) const override {
     listed_.push_back(folder);
     // "C:\\" stands for the root "C:\"; any other path loses its one trailing separator.

@@ -300,7 +300,6 @@ struct RecordingTreeView {
   core::FScroll fscroll{companion, window, screen};
   core::FKvel fkvel{window, fscroll, layout, launcher, messages};
   core::UKvel ukvel;
-
   std::vector<std::u16string> FolderNames() const {
     std::vector<std::u16string> names;
     for (const DrawCall& call : window.surface.Of(DrawCall::kPrint))
