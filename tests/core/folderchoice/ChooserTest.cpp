@@ -34,7 +34,6 @@ struct ChooserRig {
   }
 
   const Items& Recents() const { return chooser.recents.items; }
-
   fakes::FakeTreeView tree;
   fakes::FakeChooser chooser{tree.fs};
   FPrvSD form{chooser, tree.fs, tree.launcher, tree.ukvel, tree.fkvel};

@@ -191,7 +191,6 @@ TEST_F(ShowTreeTest, SizesTheWindowToTheWorkedExampleAndCentresIt) {
   EXPECT_FLOAT_EQ(window.height, 2693);  // 2043 twips of drawing, the frame and a margin
   EXPECT_EQ(window.width, kLoadWidth);   // 192 × 15 + 120 = 3000 does not exceed it
   EXPECT_EQ(std::pair(window.left, window.top), std::pair(3000.f, (11520 - window.height) / 2));
-
   layout.MaxRight = 304;  // the drawing's extent exactly at the window's width
   ukvel.ShowTree(u"C:\\Arrel");
   EXPECT_EQ(window.width, kLoadWidth);
@@ -250,7 +249,6 @@ TEST_F(ShowTreeTest, AWindowAsTallAsTheScreenGoesToTheTopWithTheCompanion) {
     fscroll.ScrllFrm_Change();
     EXPECT_EQ(window.top, value);
   }
-
   // A later short tree is centred; the companion stays, its bar where the user left it.
   companion.value = 300;
   ukvel.ShowTree(u"C:\\Arrel");
