@@ -16,12 +16,8 @@ class FakeFileSystem : public platform::FileSystem {
  public:
   explicit FakeFileSystem(char16_t separator = u'\\') : separator_(separator) {}
 
-  // Adds an entry to `folder` (given without trailing separator); a sub-folder also becomes an
-  // empty folder of its own. Below a root such as "C:\" that name has a doubled separator, as
-  // the walk forms it.
-  void AddFile(const std::u16string& folder, const std::u16string& name) {
-    folders_[folder].push_back({name, false});
-  }
+  // Adds a sub-folder to `folder` (given without trailing separator), an empty folder of its own.
+  // Below a root such as "C:\" that name has a doubled separator, as the walk forms it.
   void AddFolder(const std::u16string& folder, const std::u16string& name) {
     folders_[folder].push_back({name, true});
     folders_[folder + separator_ + name];
@@ -35,13 +31,12 @@ class FakeFileSystem : public platform::FileSystem {
       const std::u16string parent =
           cut == std::u16string::npos ? root : root + separator_ + entry.substr(0, cut);
       const std::u16string name = entry.substr(cut + 1);  // npos + 1 is 0
-      folder ? AddFolder(parent, name) : AddFile(parent, name);
+      folder ? AddFolder(parent, name) : folders_[parent].push_back({name, false});
     }
   }
   // Lists the folder as the system would, with "." and ".." first.
   void AddDotEntries(const std::u16string& folder) {
-    auto& entries = folders_[folder];
-    entries.insert(entries.begin(), {{u".", true}, {u"..", true}});
+    folders_[folder].insert(folders_[folder].begin(), {{u".", true}, {u"..", true}});
   }
   void Remove(const std::u16string& folder) { folders_.erase(folder); }
 
@@ -52,9 +47,7 @@ class FakeFileSystem : public platform::FileSystem {
 
   // The folders listed so far, in order, each with its trailing separator.
   const std::vector<std::u16string>& Listed() const { return listed_; }
-
   char16_t Separator() const override { return separator_; }
-
   void EnumerateFolder(const std::u16string& folder,
                        const std::function<void(platform::FolderEntry&&)>& take) const override {
     listed_.push_back(folder);

@@ -1,11 +1,10 @@
-// Views that record what the core does to them, with the geometry kept as given, and the tree
-// view's core wired to them.
+// Views that record what the core does to them, and the tree view's core wired to them.
 #pragma once
 
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <iterator>
+#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -58,11 +57,9 @@ class FakeSurface : public core::DrawingSurface {
     calls.push_back({DrawCall::kCls});
     x_ = y_ = 0;
   }
-
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
-    std::vector<DrawCall> found;
-    std::ranges::copy_if(calls, std::back_inserter(found), [=](auto& c) { return c.kind == kind; });
-    return found;
+    auto found = calls | std::views::filter([=](const DrawCall& c) { return c.kind == kind; });
+    return {found.begin(), found.end()};
   }
 
  private:
@@ -74,8 +71,13 @@ class FakeSurface : public core::DrawingSurface {
   float x_ = 0, y_ = 0;
 };
 
-// The items of a list box or a combo box, kept in alphabetical order, letter case ignored, when
-// `sorted`; removing the selected item leaves none selected.
+// Letter case ignored, as the front ends sort.
+inline bool LessIgnoringCase(const std::u16string& a, const std::u16string& b) {
+  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+  return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
+}
+
+// A list's items, in LessIgnoringCase order when `sorted`; removing the selected one unselects.
 template <class Control>
 class FakeItems : public Control {
  public:
@@ -105,11 +107,8 @@ class FakeItems : public Control {
 
  protected:
   void Insert(const std::u16string& item) {
-    const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-    const auto less = [&](const std::u16string& a, const std::u16string& b) {
-      return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
-    };
-    items.insert(sorted ? std::ranges::upper_bound(items, item, less) : items.end(), item);
+    items.insert(sorted ? std::ranges::upper_bound(items, item, LessIgnoringCase) : items.end(),
+                 item);
   }
 };
 
@@ -136,8 +135,7 @@ class FakeList : public FakeItems<core::FileList> {
   void SetHeight(float v) override { height = v; }
 };
 
-// The tree window: its drawing area at the design's load size, inside a frame of the given extra
-// twips.
+// The tree window: the design's drawing area inside a frame of kFrameW by kFrameH twips.
 class FakeTreeWindow : public core::TreeWindowView {
  public:
   static constexpr float kFrameW = 120, kFrameH = 450;
@@ -181,7 +179,6 @@ class FakeTreeWindow : public core::TreeWindowView {
   float PBtsHeight() const override { return pbtsHeight; }
   core::DrawingSurface& Surface() override { return surface; }
   core::FileList& Lst(int index) override { return List(index); }
-
   FakeList& List(int index) { return lists.at(static_cast<std::size_t>(index)); }
 };
 
@@ -234,14 +231,12 @@ class FakeLauncher : public platform::Launcher {
  public:
   std::vector<platform::StartRequest> started;
   std::vector<std::u16string> failing;
-
   std::vector<Request> Requests() const {
     std::vector<Request> all;
     for (const platform::StartRequest& r : started)
       all.emplace_back(r.commandLine, r.kind, r.program, r.argument, r.windowState);
     return all;
   }
-
   void Start(const platform::StartRequest& request) override {
     started.push_back(request);
     if (std::ranges::count(failing, request.program)) throw platform::StartError("cannot start", 2);
@@ -253,9 +248,8 @@ class FakeLauncher : public platform::Launcher {
 class FakeDirectoryList : public core::DirectoryList {
  public:
   explicit FakeDirectoryList(const platform::FileSystem& fileSystem) : fileSystem_(fileSystem) {}
-
   std::u16string path;
-  int changes = 0, focuses = 0;
+  int focuses = 0;
   std::function<void()> onChange;
 
   std::u16string Path() const override { return path; }
@@ -263,7 +257,6 @@ class FakeDirectoryList : public core::DirectoryList {
     if (!fileSystem_.IsFolder(newPath)) return false;
     if (newPath == path) return true;
     path = newPath;
-    ++changes;
     if (onChange) onChange();
     return true;
   }
@@ -273,13 +266,10 @@ class FakeDirectoryList : public core::DirectoryList {
   const platform::FileSystem& fileSystem_;
 };
 
-// A sorted combo box.
 class FakeComboBox : public FakeItems<core::ComboBox> {
  public:
   FakeComboBox() { sorted = true; }
-
   std::u16string text;
-
   // The user picks item `i`: it becomes the selection and fills the edit field.
   void Pick(int i) {
     index = i;
@@ -291,10 +281,8 @@ class FakeComboBox : public FakeItems<core::ComboBox> {
 class FakeChooser : public core::ChooserView {
  public:
   explicit FakeChooser(const platform::FileSystem& fileSystem) : dirs(fileSystem) {}
-
   FakeDirectoryList dirs;
   FakeComboBox recents;
-
   core::DirectoryList& LDirs() override { return dirs; }
   core::ComboBox& LstR() override { return recents; }
 };
@@ -303,7 +291,6 @@ class FakeChooser : public core::ChooserView {
 struct RecordingTreeView {
   explicit RecordingTreeView(const platform::FileSystem& fileSystem)
       : ukvel(layout, fileSystem, messages, fkvel, fscroll, screen) {}
-
   FakeTreeWindow window;
   FakeScrollCompanion companion;
   FakeMessages messages;
@@ -313,8 +300,6 @@ struct RecordingTreeView {
   core::FScroll fscroll{companion, window, screen};
   core::FKvel fkvel{window, fscroll, layout, launcher, messages};
   core::UKvel ukvel;
-
-  // The folder names drawn so far, in order.
   std::vector<std::u16string> FolderNames() const {
     std::vector<std::u16string> names;
     for (const DrawCall& call : window.surface.Of(DrawCall::kPrint))
@@ -330,8 +315,7 @@ struct FakeFileSystemHolder {
 
 // ... on an in-memory file system.
 struct FakeTreeView : FakeFileSystemHolder, RecordingTreeView {
-  explicit FakeTreeView(char16_t separator = u'\\')
-      : FakeFileSystemHolder{FakeFileSystem(separator)}, RecordingTreeView(fs) {}
+  FakeTreeView() : RecordingTreeView(fs) {}
 };
 
 }  // namespace tavelin::fakes

@@ -1,7 +1,6 @@
 // The folder chooser's core on fakes: its form, its recents file and its directory list.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -25,8 +24,7 @@ constexpr auto kRecents = u"Recents.txt";
 
 struct ChooserRig {
   ChooserRig() {
-    tree.fs.AddFolder(u"C:", u"Dades");
-    tree.fs.AddFolder(u"C:\\Dades", u"Fotos");
+    tree.fs.Add(u"C:", {u"Dades\\", u"Dades\\Fotos\\"});
     tree.fs.AddFolder(u"D:", u"Arxiu");
     chooser.dirs.onChange = [this] {
       focusesAtChange.push_back(chooser.dirs.focuses);
@@ -36,7 +34,6 @@ struct ChooserRig {
   }
 
   const Items& Recents() const { return chooser.recents.items; }
-
   fakes::FakeTreeView tree;
   fakes::FakeChooser chooser{tree.fs};
   FPrvSD form{chooser, tree.fs, tree.launcher, tree.ukvel, tree.fkvel};
@@ -49,15 +46,10 @@ class ChooserTest : public ::testing::Test, protected ChooserRig {};
 // read; a failed save leaves the old file and closes all the same.
 TEST(ChooserRecents, FromLoadToClose) {
   const std::tuple<std::optional<std::string>, bool, bool, Items, std::string> cases[] = {
-      {"D:\\Arxiu\r\nC:\\alfa\r\nC:\\Dades\\Fotos",
-       false,
-       false,
-       {u"C:\\alfa", u"C:\\Dades\\Fotos", u"D:\\Arxiu"},
-       "C:\\alfa\r\nC:\\Dades\r\nC:\\Dades\\Fotos\r\nD:\\Arxiu\r\n"},
+      {"D:\\A\r\nC:\\a", false, false, {u"C:\\a", u"D:\\A"}, "C:\\a\r\nC:\\Dades\r\nD:\\A\r\n"},
       {std::nullopt, false, false, {}, "C:\\Dades\r\n"},
       {"C:\\Vell\r\n", true, false, {}, "C:\\Vell\r\n"},
-      {"C:\\Vell\r\n", false, true, {u"C:\\Vell"}, "C:\\Vell\r\n"},
-  };
+      {"C:\\Vell\r\n", false, true, {u"C:\\Vell"}, "C:\\Vell\r\n"}};
   for (const auto& [before, failRead, failWrite, loaded, after] : cases) {
     SCOPED_TRACE(after);
     ChooserRig t;
@@ -65,33 +57,40 @@ TEST(ChooserRecents, FromLoadToClose) {
     if (failRead) t.tree.fs.FailReadsOf(kRecents);
     if (failWrite) t.tree.fs.FailWritesTo(kRecents);
     t.form.Form_Load();
-    EXPECT_EQ(t.Recents(), loaded);
-    EXPECT_EQ(t.chooser.recents.ListIndex(), -1);
+    EXPECT_EQ(std::pair(t.Recents(), t.chooser.recents.ListIndex()), std::pair(loaded, -1));
     t.form.BtOk_Click();
     EXPECT_NO_THROW(t.form.Form_Unload());
     EXPECT_EQ(t.tree.fs.Files().at(kRecents), after);
   }
 }
 
-TEST_F(ChooserTest, OkAndEnterListTheFolderOnceAndDrawItEachTime) {
+// OK and Enter list the folder once and draw it each time; Delete removes the selected entry.
+TEST_F(ChooserTest, OkAndEnterListTheFolderOnceAndDeleteRemovesTheSelectedEntry) {
   form.LDirs_KeyDown(kKeyDelete);
   form.LDirs_KeyDown(65);
-  EXPECT_FALSE(tree.window.loaded);
-  EXPECT_EQ(chooser.recents.ListCount(), 0);
-
+  EXPECT_EQ(std::pair(tree.window.loaded, chooser.recents.ListCount()), std::pair(false, 0));
   form.LDirs_KeyDown(kKeyReturn);
   form.BtOk_Click();
-  EXPECT_EQ(Recents(), Items{u"C:\\Dades"});
-  EXPECT_EQ(tree.window.caption, u"C:\\Dades");
-  EXPECT_EQ(tree.window.shows, 2);
-  EXPECT_EQ(tree.window.surface.Of(DrawCall::kCls).size(), 2u);
+  EXPECT_EQ(std::tuple(Recents(), tree.window.caption, tree.window.shows,
+                       tree.window.surface.Of(DrawCall::kCls).size()),
+            std::tuple(Items{u"C:\\Dades"}, std::u16string(u"C:\\Dades"), 2, 2u));
   // The tree is drawn again after the second clear: the folder's name follows it.
   EXPECT_EQ(tree.window.surface.calls.back().text, u"Fotos");
-
   // A path that differs in letter case is another entry.
   chooser.dirs.path = u"C:\\DADES";
   form.BtOk_Click();
   EXPECT_EQ(Recents(), (Items{u"C:\\Dades", u"C:\\DADES"}));
+
+  chooser.recents.AddItem(u"C:\\E");
+  form.LstR_KeyDown(kKeyDelete);  // nothing selected
+  chooser.recents.Pick(1);
+  form.LstR_KeyDown(kKeyReturn);
+  form.LstR_KeyDown(8);
+  EXPECT_EQ(std::pair(chooser.recents.ListCount(), tree.window.shows), std::pair(3, 3));
+  form.LstR_KeyDown(kKeyDelete);
+  form.LstR_KeyDown(kKeyDelete);
+  EXPECT_EQ(std::pair(Recents(), chooser.recents.ListIndex()),
+            std::pair(Items{u"C:\\Dades", u"C:\\E"}, -1));
 }
 
 // A picked folder that exists closes the tree and its companion, without drawing, and the focus
@@ -104,181 +103,135 @@ TEST_F(ChooserTest, PickingARecentFolder) {
   const std::size_t drawn = tree.window.surface.calls.size();
 
   chooser.recents.Pick(2);
-  ASSERT_EQ(chooser.recents.Text(), u"E:\\Perduda");
   form.LstR_Click();
   EXPECT_EQ(std::tuple(chooser.dirs.path, chooser.dirs.focuses, tree.window.loaded),
             std::tuple(std::u16string(u"C:\\Dades"), 0, true));
 
   chooser.recents.Pick(1);
   form.LstR_Click();
-  EXPECT_EQ(chooser.dirs.path, u"D:\\Arxiu");
   EXPECT_FALSE(tree.window.loaded || tree.companion.loaded);
-  EXPECT_EQ(focusesAtChange, std::vector<int>{0});
-  EXPECT_EQ(std::tuple(chooser.dirs.focuses, tree.window.surface.calls.size(), tree.window.shows),
-            std::tuple(1, drawn, 1));
+  EXPECT_EQ(std::tuple(chooser.dirs.path, focusesAtChange, chooser.dirs.focuses,
+                       tree.window.surface.calls.size(), tree.window.shows),
+            std::tuple(std::u16string(u"D:\\Arxiu"), std::vector<int>{0}, 1, drawn, 1));
 
   form.BtOk_Click();
-  EXPECT_EQ(std::pair(tree.window.caption, tree.window.loads),
-            std::pair(std::u16string(u"D:\\Arxiu"), 2));
-  EXPECT_EQ(chooser.recents.ListCount(), 3);
-}
-
-TEST_F(ChooserTest, DeleteRemovesOnlyTheSelectedRecentEntry) {
-  for (auto path : {u"C:\\A", u"C:\\B", u"C:\\C"})
-    chooser.recents.AddItem(path);
-  form.LstR_KeyDown(kKeyDelete);  // nothing selected
-  chooser.recents.Pick(1);
-  form.LstR_KeyDown(kKeyReturn);
-  form.LstR_KeyDown(8);
-  EXPECT_EQ(chooser.recents.ListCount(), 3);
-  EXPECT_FALSE(tree.window.loaded);
-
-  form.LstR_KeyDown(kKeyDelete);
-  form.LstR_KeyDown(kKeyDelete);
-  EXPECT_EQ(Recents(), (Items{u"C:\\A", u"C:\\C"}));
-  EXPECT_EQ(chooser.recents.ListIndex(), -1);
+  EXPECT_EQ(std::tuple(tree.window.caption, tree.window.loads, chooser.recents.ListCount()),
+            std::tuple(std::u16string(u"D:\\Arxiu"), 2, 3));
 }
 
 // Through cmd.exe, hidden, or command.com once when that cannot start; without either the help
 // stays closed and the chooser usable.
 TEST_F(ChooserTest, InfoOpensTheHelpDocumentAndSurvivesAMissingInterpreter) {
-  const auto through = [](const std::u16string& interpreter) {
-    return Request{interpreter + u" /c Tavelin.pdf", platform::ProgramKind::Interpreter,
-                   interpreter, u"Tavelin.pdf", platform::WindowState::Hidden};
-  };
+  const Request cmd{u"cmd.exe /c Tavelin.pdf", platform::ProgramKind::Interpreter, u"cmd.exe",
+                    u"Tavelin.pdf", platform::WindowState::Hidden};
+  const Request com{u"command.com /c Tavelin.pdf", platform::ProgramKind::Interpreter,
+                    u"command.com", u"Tavelin.pdf", platform::WindowState::Hidden};
   form.OpInfo_Click();
   tree.launcher.failing = {u"cmd.exe"};
   form.OpInfo_Click();
   tree.launcher.failing = {u"cmd.exe", u"command.com"};
   EXPECT_NO_THROW(form.OpInfo_Click());
-  EXPECT_EQ(tree.launcher.Requests(),
-            (std::vector<Request>{through(u"cmd.exe"), through(u"cmd.exe"), through(u"command.com"),
-                                  through(u"cmd.exe"), through(u"command.com")}));
+  EXPECT_EQ(tree.launcher.Requests(), (std::vector<Request>{cmd, cmd, com, cmd, com}));
 }
 
-TEST(LoadListFromFile, CutsLinesAtCrLfLoneCrAndLoneLfAndAddsThemAfterTheItemsThere) {
-  const std::pair<std::string, Items> cases[] = {
-      {"", {}},
-      {"C:\\A\r\n", {u"C:\\A"}},
-      {"C:\\A", {u"C:\\A"}},
-      {"\r\n", {u""}},
-      {"a\r\r\nb", {u"a", u"", u"b"}},
-      {"a\rb\nc\r\n", {u"a", u"b", u"c"}},
-      {"a\n\r", {u"a", u""}},
-      {"\r\n\r\n", {u"", u""}},
-      {" C:\\Dir amb blancs \t\r\n", {u" C:\\Dir amb blancs \t"}},
-      {"C:\\Zeta\r\nC:\\alfa\r\n\r\nC:\\alfa", {u"C:\\Zeta", u"C:\\alfa", u"", u"C:\\alfa"}},
-  };
-  for (const auto& [bytes, items] : cases) {
-    SCOPED_TRACE(bytes);
-    fakes::FakeFileSystem fs;
-    fs.SetFile(kRecents, bytes);
-    fakes::FakeList list;
-    list.items = {u"C:\\Mig"};
-    EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
-    Items expected{u"C:\\Mig"};
-    expected.insert(expected.end(), items.begin(), items.end());
-    EXPECT_EQ(list.items, expected);
-  }
-}
-
-// Every item the code page can hold, in list order, each ended by CR LF; read back the same.
-TEST(SaveListToFile, WritesWhatTheCodePageHoldsAndReadsItBack) {
+// Lines cut at CR LF, lone CR or lone LF follow the listed items and are written back each ended
+// by CR LF. Each row: the bytes read, the items they add, the bytes written after "C:\Mig\r\n".
+TEST(RecentsFile, ReadsLinesAfterTheListedItemsAndWritesThemBack) {
 #ifdef _WIN32
   const std::string music = "C:\\M\xFAsica\\Can\xE7ons";
 #else
   const std::string music = "C:\\M\xC3\xBAsica\\Can\xC3\xA7ons";
 #endif
-  const Items spaces = {u"C:\\Zeta", u"", u"C:\\Dir amb blancs\\", u"C:\\alfa", u"C:\\alfa"};
-  const Items accents = {u"", u"C:\\M\u00FAsica\\Can\u00E7ons", u" C:\\x ", u"\\\\servidor\\c"};
-  const std::tuple<Items, std::string, Items> cases[] = {
-      {spaces, "C:\\Zeta\r\n\r\nC:\\Dir amb blancs\\\r\nC:\\alfa\r\nC:\\alfa\r\n", spaces},
-      {Items(), "", Items()},
-      {accents, "\r\n" + music + "\r\n C:\\x \r\n\\\\servidor\\c\r\n", accents},
-      {{u"C:\\A", u"C:\\B\xD800", u"C:\\C"}, "C:\\A\r\nC:\\C\r\n", {u"C:\\A", u"C:\\C"}},
-  };
-  for (const auto& [items, bytes, readBack] : cases) {
-    SCOPED_TRACE(bytes);
+  const std::tuple<std::string, Items, std::string> cases[] = {
+      {"", {}, ""},
+      {"\r\n", {u""}, "\r\n"},
+      {"a\r\r\nb", {u"a", u"", u"b"}, "a\r\n\r\nb\r\n"},
+      {"a\rb\nc\r\n", {u"a", u"b", u"c"}, "a\r\nb\r\nc\r\n"},
+      {"a\n\r", {u"a", u""}, "a\r\n\r\n"},
+      {" C:\\Dir amb blancs \t", {u" C:\\Dir amb blancs \t"}, " C:\\Dir amb blancs \t\r\n"},
+      {"C:\\Z\r\nC:\\a\r\nC:\\a", {u"C:\\Z", u"C:\\a", u"C:\\a"}, "C:\\Z\r\nC:\\a\r\nC:\\a\r\n"},
+      {music, {u"C:\\M\u00FAsica\\Can\u00E7ons"}, music + "\r\n"}};
+  for (const auto& [read, items, written] : cases) {
+    SCOPED_TRACE(read);
     fakes::FakeFileSystem fs;
-    fakes::FakeList written, read;
-    written.items = items;
-    Ctrls::SaveListToFile(written, kRecents, fs);
-    EXPECT_EQ(fs.Files().at(kRecents), bytes);
-    EXPECT_EQ(written.items, items);  // what the file cannot hold stays listed
-    ASSERT_TRUE(Ctrls::LoadListFromFile(kRecents, read, fs));
-    EXPECT_EQ(read.items, readBack);
+    fs.SetFile(kRecents, read);
+    fakes::FakeList list;
+    list.items = {u"C:\\Mig"};
+    EXPECT_TRUE(Ctrls::LoadListFromFile(kRecents, list, fs));
+    EXPECT_EQ(list.items.front(), u"C:\\Mig");
+    EXPECT_EQ(Items(list.items.begin() + 1, list.items.end()), items);
+    Ctrls::SaveListToFile(list, kRecents, fs);
+    EXPECT_EQ(fs.Files().at(kRecents), "C:\\Mig\r\n" + written);
   }
+  // An empty list empties the file; what the code page cannot hold stays listed, unwritten.
+  fakes::FakeFileSystem fs;
+  fakes::FakeList list;
+  fs.SetFile(kRecents, "x");
+  Ctrls::SaveListToFile(list, kRecents, fs);
+  EXPECT_EQ(fs.Files().at(kRecents), "");
+  const Items unwritable = {u"C:\\A", u"C:\\B\xD800", u"C:\\C"};
+  list.items = unwritable;
+  Ctrls::SaveListToFile(list, kRecents, fs);
+  EXPECT_EQ(std::pair(fs.Files().at(kRecents), list.items),
+            std::pair(std::string("C:\\A\r\nC:\\C\r\n"), unwritable));
 }
 
-// The chain from the root down (its names are checked with the model's rows), and the
-// trailing-separator rule: only a root keeps its own. Path, separator, chain, root?, trimmed.
+// Only a root keeps its trailing separator. Each row: path, separator, chain, root?, trimmed.
 TEST(FolderChain, TakesItemsApartAndOnlyARootKeepsItsSeparator) {
   const std::tuple<std::u16string, char16_t, Items, bool, std::u16string> cases[] = {
       {u"/home/anna//", u'/', {u"/", u"/home", u"/home/anna"}, false, u"/home/anna"},
       {u"/", u'/', {u"/"}, true, u"/"},
       {u"C:\\", u'\\', {u"C:\\"}, true, u"C:\\"},
       {u"C:\\A\\\\B", u'\\', {u"C:\\", u"C:\\A", u"C:\\A\\B"}, false, u"C:\\A\\\\B"},
-      {u"C:\\Dades\\", u'\\', {u"C:\\", u"C:\\Dades"}, false, u"C:\\Dades"},
-  };
+      {u"C:\\Dades\\", u'\\', {u"C:\\", u"C:\\Dades"}, false, u"C:\\Dades"}};
   for (const auto& [path, separator, paths, root, trimmed] : cases) {
-    const std::string shown(path.begin(), path.end());
     Items chain;
     for (const FolderStep& step : FolderChain(path, separator))
       chain.push_back(step.path);
-    EXPECT_EQ(chain, paths) << shown;
-    EXPECT_EQ(IsRootPath(path, separator), root) << shown;
-    EXPECT_EQ(TrimFolderPath(path, separator), trimmed) << shown;
+    EXPECT_EQ(std::tuple(chain, IsRootPath(path, separator), TrimFolderPath(path, separator)),
+              std::tuple(paths, root, trimmed))
+        << std::string(path.begin(), path.end());
   }
   EXPECT_EQ(ChildPath(u"C:\\", u"x", u'\\'), u"C:\\x");
 }
 
-// Sorted with letter case ignored, as the front ends sort.
 TEST(DirListModel, ListsTheFoldersAboveThenTheSortedOnesInsideAndMovesOnlyToFolders) {
   fakes::FakeFileSystem fs;
   fs.AddFolder(u"C:", u"Dades");
   fs.AddDotEntries(u"C:\\");
   fs.AddDotEntries(u"C:\\Dades");
   fs.Add(u"C:\\Dades", {u"Beta\\", u"alfa\\", u"Gamma\\", u"Alfa\\", u"fitxer.txt"});
-  const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
-  DirListModel model{fs, [&](const std::u16string& a, const std::u16string& b) {
-                       return std::ranges::lexicographical_compare(a, b, {}, lower, lower);
-                     }};
+  DirListModel model{fs, fakes::LessIgnoringCase};
   ASSERT_EQ(model.SetPath(u"C:\\Dades"), DirListModel::Move::Changed);
-  using Row = std::tuple<std::u16string, std::u16string, int, bool>;  // path, name, depth, open
-  const std::vector<Row> expected = {
-      {u"C:\\", u"C:\\", 0, true},
-      {u"C:\\Dades", u"Dades", 1, true},
-      // Names equal but for case keep the order the file system gave.
-      {u"C:\\Dades\\alfa", u"alfa", 2, false},
-      {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
-      {u"C:\\Dades\\Beta", u"Beta", 2, false},
-      {u"C:\\Dades\\Gamma", u"Gamma", 2, false},
-  };
+  // Path, name, depth, open; names equal but for case keep the order the file system gave.
+  using Row = std::tuple<std::u16string, std::u16string, int, bool>;
+  const std::vector<Row> expected = {{u"C:\\", u"C:\\", 0, true},
+                                     {u"C:\\Dades", u"Dades", 1, true},
+                                     {u"C:\\Dades\\alfa", u"alfa", 2, false},
+                                     {u"C:\\Dades\\Alfa", u"Alfa", 2, false},
+                                     {u"C:\\Dades\\Beta", u"Beta", 2, false},
+                                     {u"C:\\Dades\\Gamma", u"Gamma", 2, false}};
   std::vector<Row> rows;
   for (const DirEntry& e : model.Entries())
     rows.emplace_back(e.path, e.name, e.depth, e.open);
-  EXPECT_EQ(rows, expected);
-  EXPECT_EQ(model.CurrentRow(), 1);
-  EXPECT_EQ(fs.Listed(), (Items{u"C:\\Dades\\"}));
+  EXPECT_EQ(std::tuple(rows, model.CurrentRow(), fs.Listed()),
+            std::tuple(expected, 1, Items{u"C:\\Dades\\"}));
 
   using Move = DirListModel::Move;
   const std::tuple<std::u16string, Move, std::u16string> moves[] = {
-      // path, move, path after
       {u"C:\\Dades\\", Move::Unchanged, u"C:\\Dades"},
       {u"C:\\Dades\\NoHiEs", Move::Refused, u"C:\\Dades"},
       {u"C:\\Dades\\fitxer.txt", Move::Refused, u"C:\\Dades"},
       {u"", Move::Refused, u"C:\\Dades"},
       {u"C:\\", Move::Changed, u"C:\\"},
-      {u"C:\\\\", Move::Unchanged, u"C:\\"},
-  };
+      {u"C:\\\\", Move::Unchanged, u"C:\\"}};
   for (const auto& [path, move, after] : moves) {
-    const std::string shown(path.begin(), path.end());
-    EXPECT_EQ(model.SetPath(path), move) << shown;
-    EXPECT_EQ(model.Path(), after) << shown;
+    const Move moved = model.SetPath(path);
+    EXPECT_EQ(std::pair(moved, model.Path()), std::pair(move, after))
+        << std::string(path.begin(), path.end());
   }
   // The root's own entry is its only one above the folders inside it.
-  EXPECT_EQ(model.CurrentRow(), 0);
-  EXPECT_EQ(model.Entries().size(), 2u);
+  EXPECT_EQ(std::pair(model.CurrentRow(), model.Entries().size()), std::pair(0, std::size_t{2}));
 }
 
 }  // namespace

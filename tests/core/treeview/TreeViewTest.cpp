@@ -17,12 +17,8 @@ namespace tavelin::core {
 namespace {
 
 using fakes::DrawCall;
-using fakes::FakeFileSystem;
 using fakes::FakeTreeView;
-using fakes::FakeTreeWindow;
 using fakes::Request;
-using platform::ProgramKind;
-using platform::WindowState;
 using Items = std::vector<std::u16string>;
 
 // The calls in hundredths of a pixel, to be compared whole.
@@ -34,13 +30,10 @@ auto Drawn(const std::vector<DrawCall>& calls) {
   return drawn;
 }
 
-// The walk of `root` from (10, 29) on a fresh window, over the tree that `build` makes.
 std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
-                                   const std::function<void(FakeFileSystem&)>& build,
-                                   float maxRight = 0) {
+                                   const std::function<void(FakeTreeView&)>& build) {
   auto tree = std::make_unique<FakeTreeView>();
-  build(tree->fs);
-  tree->layout.MaxRight = maxRight;
+  build(*tree);
   tree->window.Load();
   tree->ukvel.WalkFolder(tree->window, root, 10, 29);
   return tree;
@@ -48,11 +41,11 @@ std::unique_ptr<FakeTreeView> Walk(const std::u16string& root,
 
 // Three files and the sub-folders A (empty) and B (one file), mixed as the file system gives them.
 TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
-  const auto tree = Walk(u"C:\\Arrel", [](FakeFileSystem& fs) {
-    fs.AddDotEntries(u"C:\\Arrel");
-    fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt"});
-    fs.AddDotEntries(u"C:\\Arrel\\B");
-    fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
+  const auto tree = Walk(u"C:\\Arrel", [](FakeTreeView& t) {
+    t.fs.AddDotEntries(u"C:\\Arrel");
+    t.fs.Add(u"C:\\Arrel", {u"un.txt", u"A\\", u"dos.txt", u"B\\", u"tres.txt"});
+    t.fs.AddDotEntries(u"C:\\Arrel\\B");
+    t.fs.Add(u"C:\\Arrel", {u"B\\b.txt"});
   });
   constexpr Color kGrey = 0xC0C0C0;
   // Each folder: its box, its name, then for each sub-folder two connectors and its drawing.
@@ -68,85 +61,49 @@ TEST(WalkFolder, DrawsTheWorkedExampleExactly) {
                    {DrawCall::kBox, 30, 104.4f, 51, 118.4f, kGrey},
                    {DrawCall::kPrint, 34, 104.4f, 0, 0, 0, u"B"}}));
   // Lst(0) as loaded; Lst(2) for A, untouched but cleared and given its empty batch; each
-  // folder's files in one batch.
-  const std::tuple<Items, bool, float, float, float, std::size_t> lists[] = {
-      {{}, false, 144, 48, 15, 0},
-      {{u"un.txt", u"dos.txt", u"tres.txt"}, true, 30, 45, float(3 * 13.8), 1},
-      {{}, false, 152, 48, 15, 1},
-      {{u"b.txt"}, true, 50, 120.4f, float(13.8), 1}};
+  // folder's files in one batch, none added one by one.
+  const std::tuple<Items, bool, float, float, float, std::size_t, int> lists[] = {
+      {{}, false, 144, 48, 15, 0, 0},
+      {{u"un.txt", u"dos.txt", u"tres.txt"}, true, 30, 45, float(3 * 13.8), 1, 0},
+      {{}, false, 152, 48, 15, 1, 0},
+      {{u"b.txt"}, true, 50, 120.4f, float(13.8), 1, 0}};
   for (std::size_t i = 0; i < 4; ++i) {
     const fakes::FakeList& l = tree->window.lists[i];
-    EXPECT_EQ(std::tuple(l.items, l.visible, l.left, l.top, l.height, l.batches.size()), lists[i])
+    EXPECT_EQ(
+        std::tuple(l.items, l.visible, l.left, l.top, l.height, l.batches.size(), l.singleAdds),
+        lists[i])
         << i;
-    EXPECT_EQ(l.singleAdds, 0) << i;
   }
   const TreeLayoutState& layout = tree->layout;
   EXPECT_FLOAT_EQ(layout.NextY, 136.2f);
-  EXPECT_EQ(std::tuple(layout.MaxRight, layout.FolderCount, layout.StopWalk),
-            std::tuple(192.f, 3, kFalse));
+  EXPECT_EQ(std::tuple(layout.MaxRight, layout.FolderCount, layout.StopWalk, tree->messages.shown),
+            std::tuple(192.f, 3, kFalse, Items{}));
   EXPECT_EQ(Items(layout.FolderPaths.begin(), layout.FolderPaths.begin() + 4),
             (Items{u"", u"C:\\Arrel\\", u"", u"C:\\Arrel\\B\\"}));
-  EXPECT_TRUE(tree->messages.shown.empty());
   EXPECT_EQ(tree->fs.Listed(), (Items{u"C:\\Arrel\\", u"C:\\Arrel\\A\\", u"C:\\Arrel\\B\\"}));
 }
 
-// Each row: the tree, the names drawn, the folders listed, and each folder's path and files,
-// its list as high as its files' rows, five at most.
-TEST(WalkFolder, OddTrees) {
-  using Case = std::tuple<std::u16string, std::function<void(FakeFileSystem&)>, Items, Items, Items,
-                          std::vector<Items>>;
-  const Case cases[] = {
-      {u"C:\\Buida",
-       [](FakeFileSystem& fs) { fs.AddDotEntries(u"C:\\Buida"); },
-       {u"Buida"},
-       {u"C:\\Buida\\"},
-       {u""},
-       {{}}},
-      // The file system's order, and a folder never listed as a file.
-      {u"C:\\R",
-       [](FakeFileSystem& fs) {
-         fs.Add(u"C:\\R", {u"zeta", u"Z\\", u"alfa", u"A\\", u"Mig"});
-       },
-       {u"R", u"Z", u"A"},
-       {u"C:\\R\\", u"C:\\R\\Z\\", u"C:\\R\\A\\"},
-       {u"C:\\R\\", u"", u""},
-       {{u"zeta", u"alfa", u"Mig"}, {}, {}}},
-      // Gone between its parent's listing and its own: drawn empty, and the pass goes on.
-      {u"C:\\R",
-       [](FakeFileSystem& fs) {
-         fs.Add(u"C:\\R", {u"Esborrada\\", u"Viva\\", u"Viva\\v.txt"});
-         fs.Remove(u"C:\\R\\Esborrada");
-       },
-       {u"R", u"Esborrada", u"Viva"},
-       {u"C:\\R\\", u"C:\\R\\Esborrada\\", u"C:\\R\\Viva\\"},
-       {u"", u"", u"C:\\R\\Viva\\"},
-       {{}, {}, {u"v.txt"}}},
-      // A drive root doubles its separator in every derived path.
-      {u"C:\\",
-       [](FakeFileSystem& fs) {
-         fs.Add(u"C:\\", {u"Dades\\", u"boot.ini", u"Dades\\1", u"Dades\\2", u"Dades\\3",
-                          u"Dades\\4", u"Dades\\5", u"Dades\\6"});
-       },
-       {u"", u"Dades"},
-       {u"C:\\\\", u"C:\\\\Dades\\"},
-       {u"C:\\\\", u"C:\\\\Dades\\"},
-       {{u"boot.ini"}, {u"1", u"2", u"3", u"4", u"5", u"6"}}},
-  };
-  for (std::size_t row = 0; row < std::size(cases); ++row) {
-    SCOPED_TRACE(row);
-    const auto& [root, build, names, listed, paths, files] = cases[row];
-    const auto tree = Walk(root, build);
-    EXPECT_EQ(tree->FolderNames(), names);
-    EXPECT_EQ(tree->fs.Listed(), listed);
-    ASSERT_EQ(tree->layout.FolderCount, static_cast<int>(files.size()));
-    for (std::size_t n = 1; n <= files.size(); ++n) {
-      const fakes::FakeList& list = tree->window.lists[n];
-      const std::size_t rows = std::min<std::size_t>(files[n - 1].size(), 5);
-      EXPECT_EQ(tree->layout.FolderPaths[n], paths[n - 1]) << n;
-      EXPECT_EQ(list.items, files[n - 1]) << n;
-      EXPECT_EQ(list.visible, rows > 0) << n;
-      EXPECT_EQ(list.height, rows > 0 ? float(rows * 13.8) : 15) << n;
-    }
+// Below a drive root paths double the separator; sub-folders come in the file system's order, one
+// gone since its parent was listed drawn empty; a list is as high as its rows, five at most.
+TEST(WalkFolder, ADriveRootAFolderGoneAndALongList) {
+  const auto tree = Walk(u"C:\\", [](FakeTreeView& t) {
+    t.fs.Add(u"C:\\", {u"Z\\", u"boot.ini", u"Esborrada\\", u"A\\", u"A\\1", u"A\\2", u"A\\3",
+                       u"A\\4", u"A\\5", u"A\\6"});
+    t.fs.Remove(u"C:\\\\Esborrada");
+  });
+  EXPECT_EQ(tree->FolderNames(), (Items{u"", u"Z", u"Esborrada", u"A"}));
+  EXPECT_EQ(tree->fs.Listed(),
+            (Items{u"C:\\\\", u"C:\\\\Z\\", u"C:\\\\Esborrada\\", u"C:\\\\A\\"}));
+  EXPECT_EQ(tree->layout.FolderCount, 4);
+  const std::tuple<std::u16string, Items, bool, float> lists[] = {
+      {u"C:\\\\", {u"boot.ini"}, true, float(13.8)},
+      {u"", {}, false, 15},
+      {u"", {}, false, 15},
+      {u"C:\\\\A\\", {u"1", u"2", u"3", u"4", u"5", u"6"}, true, float(5 * 13.8)}};
+  for (std::size_t n = 1; n <= 4; ++n) {
+    const fakes::FakeList& l = tree->window.lists[n];
+    EXPECT_EQ(std::tuple(tree->layout.FolderPaths[n], l.items, l.visible, l.height), lists[n - 1])
+        << n;
   }
 }
 
@@ -157,16 +114,13 @@ TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
       {1, false, 167, 167},  // the list's right edge is 30 + 137 = 167
       {1, false, 166, 172},
       {29, true, 0, 192},  // the sub-folder's list ends at 187, the name at 14 + 29 × 6 = 188
-      {40, true, 0, 14 + 40 * 6},
-  };
+      {40, true, 0, 14 + 40 * 6}};
   for (const auto& [nameLength, subFolder, before, after] : cases) {
     const std::u16string root = u"C:\\" + std::u16string(nameLength, u'n');
-    const auto tree = Walk(
-        root,
-        [&](FakeFileSystem& fs) {
-          subFolder ? fs.Add(root, {u"S\\", u"S\\f"}) : fs.Add(root, {u"f"});
-        },
-        before);
+    const auto tree = Walk(root, [&](FakeTreeView& t) {
+      t.layout.MaxRight = before;
+      subFolder ? t.fs.Add(root, {u"S\\", u"S\\f"}) : t.fs.Add(root, {u"f"});
+    });
     EXPECT_EQ(tree->layout.MaxRight, after) << nameLength << subFolder;
   }
 }
@@ -174,24 +128,23 @@ TEST(WalkFolder, MaxRightRisesOnlyBeyondWhatWasDrawn) {
 // 50 folders are drawn; the 51st stops the walk with one message, in a wide tree or a deep one.
 TEST(WalkFolder, TheFolderLimit) {
   const auto flat = [](int subFolders) {
-    return [subFolders](FakeFileSystem& fs) {
+    return [subFolders](FakeTreeView& t) {
       for (char16_t i = 0; i < subFolders; ++i)
-        fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
+        t.fs.Add(u"C:\\R", {{u'S', char16_t(u'a' + i), u'\\'}});
     };
   };
-  const auto deep = Walk(u"C:\\R", [](FakeFileSystem& fs) {
+  const auto deep = Walk(u"C:\\R", [](FakeTreeView& t) {
     for (std::u16string path; path.size() < 120; path += u"d\\")
-      fs.Add(u"C:\\R", {path + u"d\\"});
+      t.fs.Add(u"C:\\R", {path + u"d\\"});
   });
   const auto fifty = Walk(u"C:\\R", flat(49)), wide = Walk(u"C:\\R", flat(52));
   for (const FakeTreeView* tree : {fifty.get(), wide.get(), deep.get()}) {
     const bool stopped = tree != fifty.get();
-    EXPECT_EQ(tree->messages.shown, stopped ? Items{u"Màxim  50 subcarpetes"} : Items{});
-    EXPECT_EQ(tree->window.surface.Of(DrawCall::kBox).size(), 50u);
-    EXPECT_EQ(tree->FolderNames().size(), 50u);
-    EXPECT_EQ(tree->layout.FolderCount, stopped ? 51 : 50);
-    EXPECT_EQ(tree->layout.StopWalk, stopped ? kTrue : kFalse);
-    EXPECT_EQ(tree->fs.Listed().size(), 50u);
+    EXPECT_EQ(std::tuple(tree->window.surface.Of(DrawCall::kBox).size(), tree->FolderNames().size(),
+                         tree->fs.Listed().size(), tree->layout.FolderCount, tree->layout.StopWalk,
+                         tree->messages.shown),
+              std::tuple(50u, 50u, 50u, stopped ? 51 : 50, stopped ? kTrue : kFalse,
+                         stopped ? Items{u"Màxim  50 subcarpetes"} : Items{}));
   }
   // Folder n of the deep tree stands at x = 10 + 20 (n - 1).
   EXPECT_FLOAT_EQ(deep->window.surface.Of(DrawCall::kBox).back().x1, 10 + 20 * 49);
@@ -204,26 +157,20 @@ TEST(WalkFolder, TheFolderLimit) {
 
 // The name of a folder as the tree draws it: what follows the last separator, 255 units at most.
 TEST(UFtx, LastPathPartCutsAtTheLastSeparatorAndCutsTheTail) {
-  const std::u16string longName(300, u'n');
   const std::tuple<std::u16string, char16_t, std::u16string> cases[] = {
-      {u"C:\\Dir\\Sub", u'\\', u"Sub"},
-      {u"C:\\Dir\\", u'\\', u""},
-      {u"C:\\", u'\\', u""},
-      {u"Sub", u'\\', u"Sub"},
-      {u"C:\\Dir\\\\Sub", u'\\', u"Sub"},
-      {u"", u'\\', u""},
-      {u"C:/Dir/Sub", u'\\', u"C:/Dir/Sub"},
-      {u"/home/anna/Fotos", u'/', u"Fotos"},
-      {u"/", u'/', u""},
-      {u"C:\\" + longName, u'\\', std::u16string(255, u'n')},
-      {longName, u'\\', longName},  // without a separator the whole path, however long
-  };
+      {u"C:\\Dir\\Sub", u'\\', u"Sub"},      {u"C:\\", u'\\', u""},
+      {u"C:\\Dir\\\\Sub", u'\\', u"Sub"},    {u"", u'\\', u""},
+      {u"C:/Dir/Sub", u'\\', u"C:/Dir/Sub"}, {u"/home/anna/Fotos", u'/', u"Fotos"}};
   for (const auto& c : cases)
     EXPECT_EQ(UFtx::LastPathPart(std::get<0>(c), std::get<1>(c)), std::get<2>(c)) << &c - cases;
+  const std::u16string longName(300, u'n');
+  EXPECT_EQ(UFtx::LastPathPart(u"C:\\" + longName, u'\\'), std::u16string(255, u'n'));
+  EXPECT_EQ(UFtx::LastPathPart(longName, u'\\'), longName);  // no separator: all, however long
   EXPECT_EQ(UFtx::LastPathPart({u'a', platform::kNativeSeparator, u'b'}), u"b");
 }
 
-constexpr float kLoadWidth = FakeTreeWindow::kLoadWidth;
+constexpr float kLoadWidth = fakes::FakeTreeWindow::kLoadWidth;
+constexpr float kFrameW = fakes::FakeTreeWindow::kFrameW, kFrameH = fakes::FakeTreeWindow::kFrameH;
 
 class ShowTreeTest : public ::testing::Test, protected fakes::FakeTreeView {
  protected:
@@ -232,51 +179,52 @@ class ShowTreeTest : public ::testing::Test, protected fakes::FakeTreeView {
   }
 };
 
+// The worked example; then the window widens only beyond its current width, and never narrows.
 TEST_F(ShowTreeTest, SizesTheWindowToTheWorkedExampleAndCentresIt) {
   ukvel.ShowTree(u"C:\\Arrel");
-  EXPECT_EQ(std::tuple(window.loads, window.shows, window.focuses, companion.loaded),
-            std::tuple(1, 1, 0, false));
-  EXPECT_EQ(window.caption, u"C:\\Arrel");
-  EXPECT_EQ(std::pair(layout.FrameExtraW, layout.FrameExtraH),
-            std::pair(FakeTreeWindow::kFrameW, FakeTreeWindow::kFrameH));
+  EXPECT_EQ(
+      std::tuple(window.loads, window.shows, window.focuses, companion.loaded, window.caption),
+      std::tuple(1, 1, 0, false, std::u16string(u"C:\\Arrel")));
+  EXPECT_EQ(std::pair(layout.FrameExtraW, layout.FrameExtraH), std::pair(kFrameW, kFrameH));
   EXPECT_EQ(window.surface.calls.front().kind, DrawCall::kCls);
   EXPECT_EQ(window.surface.Of(DrawCall::kBox).front().y1, 29);  // below the 25 pixel strip
   EXPECT_FLOAT_EQ(window.height, 2693);  // 2043 twips of drawing, the frame and a margin
   EXPECT_EQ(window.width, kLoadWidth);   // 192 × 15 + 120 = 3000 does not exceed it
   EXPECT_EQ(std::pair(window.left, window.top), std::pair(3000.f, (11520 - window.height) / 2));
-}
-
-TEST_F(ShowTreeTest, WidensOnlyBeyondTheCurrentWidthAndNeverNarrows) {
   layout.MaxRight = 304;  // the drawing's extent exactly at the window's width
   ukvel.ShowTree(u"C:\\Arrel");
   EXPECT_EQ(window.width, kLoadWidth);
-
-  layout.MaxRight = (kLoadWidth + 1 - FakeTreeWindow::kFrameW) / 15;  // one twip beyond
+  layout.MaxRight = (kLoadWidth + 1 - kFrameW) / 15;  // one twip beyond
   ukvel.ShowTree(u"C:\\Arrel");
   EXPECT_EQ(window.width, kLoadWidth + 1 + 200);
-
   // MaxRight carries over: a narrow tree after a wide one keeps the wide width.
   fs.Add(u"C:\\Estreta", {u"x\\"});
   ukvel.ShowTree(u"C:\\Estreta");
   EXPECT_EQ(window.width, kLoadWidth + 1 + 200);
 }
 
-// The old lists keep their entries and folder paths, hidden, and the buttons act on the list
-// pressed last.
-TEST_F(ShowTreeTest, ASecondPassHidesEveryListAndKeepsOldFolderPaths) {
+// The folder limit does not stop the sizing. Each pass starts afresh and hides the old lists,
+// which keep their entries and folder paths; the buttons act on the list pressed last.
+TEST_F(ShowTreeTest, LaterPassesStartAfreshButKeepTheOldLists) {
+  for (char16_t i = 0; i < 55; ++i)
+    fs.Add(u"C:\\Molts", {{u's', char16_t(u'A' + i), u'\\'}});
+  ukvel.ShowTree(u"C:\\Molts");
+  EXPECT_FLOAT_EQ(layout.NextY, 29 + 50 * 16);  // 50 empty folders
+  EXPECT_EQ(window.height, layout.NextY * 15 + kFrameH + 200);
+
   ukvel.ShowTree(u"C:\\Arrel");
+  EXPECT_EQ(layout.FolderCount, 3);
   fkvel.Lst_MouseDown(3);
   window.List(3).index = 0;
   fs.Add(u"C:\\Sola", {u"s.txt"});
   ukvel.ShowTree(u"C:\\Sola");
-  EXPECT_EQ(window.loads, 1);
-  EXPECT_EQ(window.surface.Of(DrawCall::kCls).size(), 2u);
-  EXPECT_EQ(window.caption, u"C:\\Sola");
-  EXPECT_EQ(window.List(1).items, std::vector<std::u16string>{u"s.txt"});
+  EXPECT_EQ(std::tuple(window.loads, window.surface.Of(DrawCall::kCls).size(),
+                       messages.shown.size(), window.caption),
+            std::tuple(1, 3u, 1u, std::u16string(u"C:\\Sola")));
+  EXPECT_EQ(std::tuple(window.List(1).items, layout.FolderPaths[1], window.List(3).items),
+            std::tuple(Items{u"s.txt"}, std::u16string(u"C:\\Sola\\"), Items{u"b.txt"}));
   for (int i = 2; i < kFileListCount; ++i)
     EXPECT_FALSE(window.List(i).visible) << i;
-  EXPECT_EQ(window.List(3).items, std::vector<std::u16string>{u"b.txt"});
-  EXPECT_EQ(layout.FolderPaths[1], u"C:\\Sola\\");
   fkvel.Bt_Click(0);
   ASSERT_EQ(launcher.started.size(), 1u);
   EXPECT_EQ(launcher.started[0].commandLine, u"Notepad.exe C:\\Arrel\\B\\b.txt");
@@ -288,72 +236,48 @@ TEST_F(ShowTreeTest, AWindowAsTallAsTheScreenGoesToTheTopWithTheCompanion) {
          {u"a", u"b", u"c", u"d", u"e", u"d\\", u"d\\a", u"d\\b", u"d\\c", u"d\\d", u"d\\e",
           u"d\\d\\", u"d\\d\\a", u"d\\d\\b", u"d\\d\\c", u"d\\d\\d", u"d\\d\\e"});
   window.left = 450;
-  screen.height = 290 * 15 + FakeTreeWindow::kFrameH + 200;  // NextY = 29 + 3 × 87 = 290
+  screen.height = 290 * 15 + kFrameH + 200;  // NextY = 29 + 3 × 87 = 290
   ukvel.ShowTree(u"C:\\Alt");
   ASSERT_FLOAT_EQ(layout.NextY, 290);
-  EXPECT_EQ(std::pair(window.height, window.top), std::pair(screen.height, 0.f));
-  EXPECT_TRUE(companion.loaded && companion.visible);
-  EXPECT_EQ(companion.left, -150);  // 600 twips left of the window, beyond the screen's edge
-  EXPECT_EQ(companion.top, (screen.height - 3810) / 2);
-  EXPECT_EQ(window.focuses, 1);
+  // The companion stands 600 twips left of the window, beyond the screen's edge.
+  EXPECT_EQ(std::tuple(window.height, window.top, window.focuses, companion.loaded,
+                       companion.visible, companion.left, companion.top),
+            std::tuple(screen.height, 0.f, 1, true, true, -150.f, (screen.height - 3810) / 2));
   // The bar moves the window from where it stood when the companion loaded.
-  for (const auto& [value, top] : {std::pair{-1000, -1000}, std::pair{5760, 5760}}) {
-    companion.value = static_cast<std::int16_t>(value);
+  for (std::int16_t value : {-1000, 5760}) {
+    companion.value = value;
     fscroll.ScrllFrm_Change();
-    EXPECT_EQ(window.top, top);
+    EXPECT_EQ(window.top, value);
   }
-
   // A later short tree is centred; the companion stays, its bar where the user left it.
   companion.value = 300;
   ukvel.ShowTree(u"C:\\Arrel");
-  EXPECT_EQ(window.top, (screen.height - window.height) / 2);
-  EXPECT_TRUE(companion.visible);
-  EXPECT_EQ(companion.value, 300);
+  EXPECT_EQ(std::tuple(window.top, companion.visible, companion.value),
+            std::tuple((screen.height - window.height) / 2, true, std::int16_t{300}));
   // A second tall tree places the companion again but does not load it again.
   ukvel.ShowTree(u"C:\\Alt");
-  EXPECT_EQ(companion.loads, 1);
-  EXPECT_EQ(window.top, 0);
+  EXPECT_EQ(std::pair(companion.loads, window.top), std::pair(1, 0.f));
 }
 
-TEST_F(ShowTreeTest, TheFolderLimitDoesNotStopSizingAndTheNextPassStartsAfresh) {
-  for (char16_t i = 0; i < 55; ++i)
-    fs.Add(u"C:\\Molts", {{u's', char16_t(u'A' + i), u'\\'}});
-  ukvel.ShowTree(u"C:\\Molts");
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_FLOAT_EQ(layout.NextY, 29 + 50 * 16);  // 50 empty folders
-  EXPECT_EQ(window.height, layout.NextY * 15 + FakeTreeWindow::kFrameH + 200);
-
-  ukvel.ShowTree(u"C:\\Arrel");
-  EXPECT_EQ(messages.shown.size(), 1u);
-  EXPECT_EQ(layout.FolderCount, 3);
-}
-
-constexpr auto kNotExecutable = u"No és un executable";
-
-TEST(FKvel, APressMakesTheListActiveAndClearsEveryOtherSelectionButLstZero) {
+// A press makes its list active and clears every other selection but Lst(0)'s. The companion
+// closes with the window, and is never loaded just to be closed.
+TEST(FKvel, APressAndTheClose) {
   fakes::FakeTreeView tree;
-  tree.window.Load();
+  tree.fkvel.Show();
+  tree.fkvel.Unload();
+  EXPECT_EQ(tree.companion.loads, 0);
+  tree.fkvel.Show();
   for (auto& list : tree.window.lists)
     list.index = 1;
   tree.fkvel.Lst_MouseDown(7);
   EXPECT_EQ(tree.fkvel.ActiveList, 7);
   for (int i = 0; i < kFileListCount; ++i)
     EXPECT_EQ(tree.window.List(i).index, i == 0 || i == 7 ? 1 : -1) << i;
-}
-
-// The companion closes with the window, and is never loaded just to be closed.
-TEST(FKvel, UnloadingClosesTheCompanionOnlyWhenLoaded) {
-  fakes::FakeTreeView tree;
-  tree.fkvel.Show();
-  tree.fkvel.Unload();
-  EXPECT_EQ(tree.companion.loads, 0);
-  tree.fkvel.Show();
   tree.fscroll.SetVisible(true);
   tree.fkvel.Unload();
   EXPECT_FALSE(tree.window.loaded || tree.companion.loaded);
 }
 
-// Lst(4) lists a letter, the second one selected, and Lst(9) a note.
 struct ActionsRig : fakes::FakeTreeView {
   ActionsRig() {
     window.Load();
@@ -373,14 +297,15 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
   const std::u16string file = folder + u"carta a la Marta.txt";
   const std::u16string wordPad = u"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
   const auto named = [](const std::u16string& program, const std::u16string& argument) {
-    return Request{program + u' ' + argument, ProgramKind::Named, program, argument,
-                   WindowState::NormalFocus};
+    return Request{program + u' ' + argument, platform::ProgramKind::Named, program, argument,
+                   platform::WindowState::NormalFocus};
   };
   using Case = std::tuple<std::optional<std::int16_t>, int, std::int16_t, std::optional<Request>>;
   const Case cases[] = {
       {4, 0, 0, named(u"Notepad.exe", file)},
       {4, 0, 1, named(wordPad, file)},
-      {4, 0, 2, Request{file, ProgramKind::File, file, u"", WindowState::NormalFocus}},
+      {4, 0, 2,
+       Request{file, platform::ProgramKind::File, file, u"", platform::WindowState::NormalFocus}},
       {4, 0, 3, named(u"mspaint.exe", file)},
       {4, 0, 4, named(u"marbek.exe", folder)},
       {4, 0, 5, std::nullopt},
@@ -395,8 +320,7 @@ TEST(FKvel, ButtonsAndTheDoubleClickBuildTheirCommandLinesUnquoted) {
       {9, -1, 0, named(u"Notepad.exe", u"D:\\Altres\\")},
       {9, -1, 4, named(u"marbek.exe", u"D:\\Altres\\")},
       // A double click acts on its own list, whatever was pressed last.
-      {4, 0, -2, named(u"Notepad.exe", u"D:\\Altres\\nota.txt")},
-  };
+      {4, 0, -2, named(u"Notepad.exe", u"D:\\Altres\\nota.txt")}};
   for (std::size_t row = 0; row < std::size(cases); ++row) {
     SCOPED_TRACE(row);
     const auto& [pressed, selectedIn9, button, started] = cases[row];
@@ -418,18 +342,16 @@ TEST(FKvel, AFailedStartShowsOneMessageAndChangesNothing) {
   for (std::int16_t button : {0, 2, 4})
     rig.fkvel.Bt_Click(button);
   rig.fkvel.Lst_DblClick(9);
-  EXPECT_EQ(rig.messages.shown, std::vector<std::u16string>(4, kNotExecutable));
-  EXPECT_EQ(rig.fkvel.ActiveList, 4);
-  EXPECT_EQ(rig.window.List(4).index, 1);
+  EXPECT_EQ(std::tuple(rig.messages.shown, rig.fkvel.ActiveList, rig.window.List(4).index),
+            std::tuple(Items(4, u"No és un executable"), 4, 1));
 }
 
 TEST(FScroll, RangeIsHalfTheScreenEitherWayRoundedToEven) {
   const std::tuple<float, std::int16_t, std::int16_t> cases[] = {
-      {11520, 5760, -5760},    {15735, 7868, -7868},    // 7867.5 goes to the even neighbour
-      {15705, 7852, -7852},                             // 7852.5 too
-      {65534, 32767, -32767},  {65535, 32767, -32768},  // 32767.5 would overflow: clamped
-      {200000, 32767, -32768},
-  };
+      {11520, 5760, -5760},   {15735, 7868, -7868},    // 7867.5 goes to the even neighbour
+      {15705, 7852, -7852},                            // 7852.5 too
+      {65534, 32767, -32767}, {65535, 32767, -32768},  // 32767.5 would overflow: clamped
+      {200000, 32767, -32768}};
   for (const auto& [screen, max, min] : cases) {
     fakes::FakeTreeView tree;
     tree.screen.height = screen;
