@@ -55,51 +55,40 @@ TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
        [&](const std::wstring& application, const std::wstring& parameters, bool hidden) {
          return call(L"shell|" + application + L'|' + parameters + L'|' + (hidden ? L'h' : L's'));
        }});
-  const std::wstring system = SystemFolder();
+  const std::wstring cmd = SystemFolder() + L"\\cmd.exe", line = L"cmd.exe /c Tavelin.pdf";
   const std::wstring wordPad = L"C:\\Archivos de programa\\Windows NT\\Accesorios\\wordpad.exe";
   const std::wstring file = L"C:\\Eines amb blancs\\instal·lador.exe";
   const auto named = core::NamedProgram(Utf16(wordPad), u"C:\\a b.txt", WindowState::NormalFocus);
   const auto itself = core::FileAsProgram(Utf16(file), WindowState::NormalFocus);
-  struct Case {
+  const std::wstring namedCall = L"process|" + wordPad + L'|' + wordPad + L" C:\\a b.txt|s";
+  const struct {
     std::vector<unsigned long> answers;
-    std::function<void()> start;
+    StartRequest request;
     int error;
     std::vector<std::wstring> calls;
-  };
-  const Case cases[] = {
-      {{ERROR_FILE_NOT_FOUND, 0},
-       [&] { core::Externs::RunCommand(u"Tavelin.pdf", launcher); },
-       0,
-       {L"console|" + system + L"\\cmd.exe|cmd.exe /c Tavelin.pdf|h",
-        L"console|" + system + L"\\command.com|command.com /c Tavelin.pdf|h"}},
+  } cases[] = {
       {{0},
-       [&] { launcher.Start(named); },
+       core::ThroughInterpreter(u"cmd.exe", u"Tavelin.pdf", WindowState::Hidden),
        0,
-       {L"process|" + wordPad + L'|' + wordPad + L" C:\\a b.txt|s"}},
+       {L"console|" + cmd + L'|' + line + L"|h"}},
+      {{0}, named, 0, {namedCall}},
       {{kElevationRequired, 0},
-       [&] { launcher.Start(itself); },
+       itself,
        0,
        {L"process|" + file + L'|' + file + L"|s", L"shell|" + file + L"||s"}},
       {{kElevationRequired, ERROR_CANCELLED},
-       [&] { launcher.Start(named); },
+       named,
        ERROR_CANCELLED,
-       {L"process|" + wordPad + L'|' + wordPad + L" C:\\a b.txt|s",
-        L"shell|" + wordPad + L"|C:\\a b.txt|s"}},
+       {namedCall, L"shell|" + wordPad + L"|C:\\a b.txt|s"}},
       {{ERROR_BAD_EXE_FORMAT},
-       [&] { launcher.Start(itself); },
+       itself,
        ERROR_BAD_EXE_FORMAT,
        {L"process|" + file + L'|' + file + L"|s"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     calls.clear();
     answers = c.answers;
-    int error = 0;
-    try {
-      c.start();
-    } catch (const StartError& failure) {
-      error = failure.code();
-    }
-    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(StartErrorCodeOf(launcher, c.request), c.error);
     EXPECT_EQ(calls, c.calls);
   }
 }
