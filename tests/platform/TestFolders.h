@@ -1,6 +1,5 @@
-// Real folders for the platform tests: a fresh one per test, removed afterwards, and the raw
-// system calls the platform layer is checked against. Paths are the system's own strings; on
-// Windows they reach the system in their "\\?\" form, so that they may be longer than MAX_PATH.
+// Real folders for the platform tests and the raw system calls the platform layer is checked
+// against. On Windows paths reach the system in their "\\?\" form, longer than MAX_PATH if need be.
 #pragma once
 
 #include <algorithm>
@@ -99,7 +98,6 @@ inline void RemoveFolder(const Path& folder) {
 }
 #else
 constexpr char kSeparator = '/';
-// Permission bits.
 using Marks = mode_t;
 constexpr Marks kFileMarks = 0644, kFolderMarks = 0755;
 

@@ -9,8 +9,8 @@
 namespace tavelin::platform {
 namespace {
 
-// Code page 1252, the ANSI code page of Western European Windows: every byte stands for one
-// character and comes back as that byte; what it cannot hold is refused, not approximated.
+// Every byte of code page 1252 comes back as that byte; what it cannot hold is refused, not
+// approximated.
 TEST(SystemCodePage, WesternTextRoundTripsAndTheRestIsRefused) {
   ASSERT_EQ(::GetACP(), 1252u) << "the tests expect code page 1252";
   EXPECT_EQ(ToSystemCodePage(u"Col·legi Mercè 100 €"), "Col\xB7legi Merc\xE8 100 \x80");

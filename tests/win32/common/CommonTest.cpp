@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "treeview/TreeRig.h"
@@ -21,8 +22,7 @@ TEST(Xpm, ReadsColoursAndTransparencyOfSeveralCharactersAPixel) {
   static const char* const kArt[] = {"3 2 3 2",      "aa c None", "bb c #FF8000",
                                      "cc c #0000ff", "aabbcc",    "ccbbaa"};
   const Picture picture = ReadXpm(kArt);
-  EXPECT_EQ(picture.width, 3);
-  EXPECT_EQ(picture.height, 2);
+  EXPECT_EQ(std::tuple(picture.width, picture.height), std::tuple(3, 2));
   EXPECT_EQ(picture.pixels,
             (std::vector<std::uint32_t>{0, 0xFFFF8000, 0xFF0000FF, 0xFF0000FF, 0xFFFF8000, 0}));
 }
