@@ -40,18 +40,14 @@ struct ProbesBeside {
 // How the stand-in at `program` was started, once it has written it down and closed the record,
 // which is then removed; empty when it was not started within a few seconds.
 inline std::wstring StartOf(const std::wstring& program) {
-  using namespace std::chrono_literals;
   const std::wstring proof = program + L".started";
-  for (const auto deadline = std::chrono::steady_clock::now() + 10s;;) {
-    // Until the stand-in has closed it, the record cannot be opened unshared.
+  // Until the stand-in has closed it, the record cannot be opened unshared.
+  for (int attempt = 0;; ++attempt) {
     const HANDLE whole =
         ::CreateFileW(proof.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (whole != INVALID_HANDLE_VALUE) {
-      ::CloseHandle(whole);
-      break;
-    }
-    if (std::chrono::steady_clock::now() > deadline) return {};
-    std::this_thread::sleep_for(20ms);
+    if (whole != INVALID_HANDLE_VALUE && ::CloseHandle(whole)) break;
+    if (attempt == 500) return {};
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   const std::string bytes = ReadBytes(proof);
   ::DeleteFileW(proof.c_str());

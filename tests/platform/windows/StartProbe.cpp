@@ -14,16 +14,11 @@ int main() {
       ((startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_wstring(startup.wShowWindow)
                                                      : L"default") +
       L"\n";
-  // Written aside and renamed, so that the test never reads half a record.
-  const std::wstring part = self + L".started.part";
-  const HANDLE file = ::CreateFileW(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return 1;
+  // Unshared until it is closed, so that the test never reads half a record.
+  const HANDLE file = ::CreateFileW((self + L".started").c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   const DWORD size = static_cast<DWORD>(record.size() * sizeof(wchar_t));
   const BOOL ok = ::WriteFile(file, record.data(), size, &written, nullptr);
-  ::CloseHandle(file);
-  if (!ok || written != size) return 1;
-  return ::MoveFileExW(part.c_str(), (self + L".started").c_str(), MOVEFILE_REPLACE_EXISTING) ? 0
-                                                                                              : 1;
+  return ::CloseHandle(file) && ok && written == size ? 0 : 1;
 }

@@ -11,28 +11,22 @@ namespace {
 using namespace platform::testing;
 using testing::TreeRig;
 
-constexpr wchar_t kWordPadFolder[] = L"C:\\Archivos de programa\\Windows NT\\Accesorios";
-
-// The fixed WordPad path made for the test and taken away after it.
-class WordPadStandIn {
- public:
+// The fixed WordPad path made for the test and taken away after it, its folders with it.
+struct WordPadStandIn {
   WordPadStandIn() {
-    std::wstring folder;
-    for (const wchar_t* part : {L"C:\\Archivos de programa", L"\\Windows NT", L"\\Accesorios"}) {
-      folder += part;
-      if (CreateDirectoryW(folder.c_str(), nullptr)) made_.insert(made_.begin(), folder);
-    }
+    for (const wchar_t* folder : kFolders)
+      CreateDirectoryW(folder, nullptr);
     InstallProbe(Program());
   }
   ~WordPadStandIn() {
     DeleteFileW(Program().c_str());
-    for (const std::wstring& folder : made_)
-      RemoveDirectoryW(folder.c_str());
+    for (int i = 2; i >= 0; --i)
+      RemoveDirectoryW(kFolders[i]);
   }
-  static std::wstring Program() { return std::wstring(kWordPadFolder) + L"\\wordpad.exe"; }
-
- private:
-  std::vector<std::wstring> made_;
+  static std::wstring Program() { return std::wstring(kFolders[2]) + L"\\wordpad.exe"; }
+  static constexpr const wchar_t* kFolders[] = {
+      L"C:\\Archivos de programa", L"C:\\Archivos de programa\\Windows NT",
+      L"C:\\Archivos de programa\\Windows NT\\Accesorios"};
 };
 
 class ActionsTest : public ::testing::Test {
@@ -43,16 +37,12 @@ class ActionsTest : public ::testing::Test {
     InstallProbe(root_ + L"\\prova.exe");
     // Programs named without a folder are found beside the running program; never in the
     // working folder, nor at a prefix of WordPad's path.
-    for (const wchar_t* program : kNamed)
-      InstallProbe(OwnFolder() + L"\\" + program);
     InstallProbe(temp_ / L"Notepad.exe");
     InstallProbe(kDecoy);
     rig_.ukvel.ShowTree(Utf16(root_));
     testing::PumpMessages();
   }
   void TearDown() override {
-    for (const wchar_t* program : kNamed)
-      DeleteFileW((OwnFolder() + L"\\" + program).c_str());
     DeleteFileW(kDecoy);
     EXPECT_FALSE(Exists(temp_ / L"Notepad.exe.started"));
     EXPECT_FALSE(Exists(std::wstring(kDecoy) + L".started"));
@@ -76,8 +66,8 @@ class ActionsTest : public ::testing::Test {
   void Click(int button) { SendMessageW(rig_.Window().Bt(button), BM_CLICK, 0, 0); }
 
   static constexpr wchar_t kNote[] = L"nota amb blancs.txt";
-  static constexpr const wchar_t* kNamed[] = {L"Notepad.exe", L"mspaint.exe", L"marbek.exe"};
   static constexpr wchar_t kDecoy[] = L"C:\\Archivos.exe";
+  const ProbesBeside beside_{{L"Notepad.exe", L"mspaint.exe", L"marbek.exe"}};
   const TempFolder temp_;
   const ScopedWorkingDirectory inside_{temp_.path()};
   const std::wstring root_ = temp_ / L"Arrel amb blancs";
@@ -92,7 +82,7 @@ TEST_F(ActionsTest, EachButtonStartsItsProgramWithTheExactCommandLine) {
     std::wstring program;
     std::wstring commandLine;
   };
-  const std::wstring note = root_ + L"\\" + kNote, beside = OwnFolder() + L"\\";
+  const std::wstring note = root_ + L"\\" + kNote, beside = OwnFolder() + L'\\';
   const Case cases[] = {
       {0, Utf16(kNote), beside + L"Notepad.exe", L"Notepad.exe " + note},
       {1, Utf16(kNote), WordPadStandIn::Program(), WordPadStandIn::Program() + L" " + note},

@@ -60,17 +60,13 @@ std::wstring MessageBoxText(HWND box) {
 std::future<MessageBoxSeen> CloseNextMessageBox() {
   const DWORD thread = GetCurrentThreadId();
   return std::async(std::launch::async, [thread] {
-    MessageBoxSeen seen;
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
     HWND box = nullptr;
-    while (box == nullptr && std::chrono::steady_clock::now() < deadline) {
+    for (int attempt = 0; attempt < 500 && box == nullptr; ++attempt) {
       std::this_thread::sleep_for(20ms);
       box = FindMessageBox(thread);
     }
-    if (box == nullptr) return seen;
-    seen.owner = GetWindow(box, GW_OWNER);
-    seen.busy = BusyCursor::Showing();
-    seen.text = MessageBoxText(box);
+    if (box == nullptr) return MessageBoxSeen{};
+    const MessageBoxSeen seen{MessageBoxText(box), GetWindow(box, GW_OWNER), BusyCursor::Showing()};
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return seen;
   });
