@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "SaverLists.h"
+#include "core/folderchoice/Ctrls.h"
 #include "platform/Platform.h"
 
 int main(int argc, char* argv[]) {
@@ -14,9 +15,11 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   for (int generation = 1;; ++generation) {
+    // Made before its save is told: a kill while the next is made finds this save whole.
+    const tavelin::fakes::FakeList list = tavelin::hardening::ListOfGeneration(generation);
     const std::string started = std::to_string(generation) + '\n';
     if (::write(STDOUT_FILENO, started.data(), started.size()) != std::ssize(started)) return 1;
-    tavelin::platform::NativeFileSystem().ReplaceFile(
-        u"Recents.txt", tavelin::hardening::FileOfGeneration(generation));
+    tavelin::core::Ctrls::SaveListToFile(list, u"Recents.txt",
+                                         tavelin::platform::NativeFileSystem());
   }
 }

@@ -25,9 +25,8 @@ using testing::Attributes;
 // The attributes that say what a file is; the archive bit only says that it changed.
 constexpr DWORD kKind = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// A new file is marked changed, a replaced one keeps being hidden; a file held open by another
-// program for a moment, as a virus scanner or the indexer holds it, is waited for; one held for
-// longer, or read-only, stays as it was, with nothing left beside it.
+// A new file is marked changed, a replaced one stays hidden; one held for a moment (a virus
+// scanner) is waited for; one held longer, or read-only, stays as it was, nothing left beside it.
 TEST(ReplaceFile, KeepsWhatTheFileIsWaitsForAHeldOneAndKeepsTheOldFileOnFailure) {
   testing::TempFolder temp;
   const std::wstring target = temp / L"Recents.txt";

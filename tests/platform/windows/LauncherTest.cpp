@@ -36,8 +36,7 @@ class LauncherTest : public ::testing::Test {
   const testing::ScopedWorkingDirectory inside_{temp_.path()};
 };
 
-// What the launcher hands the system, each call written "how|application|line|hidden", and the
-// shell's start for a program that needs elevation, which no test system here can ask for.
+// Each call to the system as "how|application|line|hidden"; no test system can ask for elevation.
 TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
   std::vector<std::wstring> calls;
   std::vector<unsigned long> answers;
@@ -96,26 +95,23 @@ TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
 // Any file in the working folder, a download among them, could stand in for a program.
 TEST_F(LauncherTest, NamedProgramsComeFromTheProgramsFolderOrPathNeverTheWorkingFolder) {
   Launcher& launcher = NativeLauncher();
-  const auto visor = core::NamedProgram(u"visor.exe", u"C:\\Carpeta amb espais\\a b.txt",
-                                        WindowState::NormalFocus);
+  const auto visor = core::NamedProgram(u"visor.exe", u"C:\\a b.txt", WindowState::NormalFocus);
   InstallProbe(At(L"visor.exe"));
   EXPECT_EQ(StartErrorCodeOf(launcher, visor), ERROR_FILE_NOT_FOUND);
 
-  const std::wstring onPath = At(L"Camí amb blancs");
+  const std::wstring onPath = At(L"Camí amb blancs"), onPathVisor = onPath + L"\\visor.exe";
   testing::MakeFolder(onPath);
-  InstallProbe(onPath + L"\\visor.exe");
+  InstallProbe(onPathVisor);
   std::wstring path(32768, L'\0');
   path.resize(::GetEnvironmentVariableW(L"PATH", path.data(), static_cast<DWORD>(path.size())));
   ::SetEnvironmentVariableW(L"PATH", (L"relativa;\"" + onPath + L"\";" + path).c_str());
   launcher.Start(visor);
-  EXPECT_EQ(StartOf(onPath + L"\\visor.exe"),
-            ShownWith(onPath + L"\\visor.exe", L"visor.exe C:\\Carpeta amb espais\\a b.txt"));
+  EXPECT_EQ(StartOf(onPathVisor), ShownWith(onPathVisor, L"visor.exe C:\\a b.txt"));
 
   {
     const ProbesBeside beside({L"visor.exe"});
     launcher.Start(visor);
-    EXPECT_EQ(StartOf(beside.paths[0]),
-              ShownWith(beside.paths[0], L"visor.exe C:\\Carpeta amb espais\\a b.txt"));
+    EXPECT_EQ(StartOf(beside.paths[0]), ShownWith(beside.paths[0], L"visor.exe C:\\a b.txt"));
   }
   ::SetEnvironmentVariableW(L"PATH", path.c_str());
   EXPECT_FALSE(Exists(At(L"visor.exe.started")));

@@ -1,5 +1,4 @@
-// The stand-in program of the Windows tests, start_probe.exe, built beside the test executables:
-// put where a test wants a program, it writes down how it was started.
+// start_probe.exe, built beside the test executables, put where a test wants a program.
 #pragma once
 
 #include <chrono>
@@ -37,8 +36,7 @@ struct ProbesBeside {
   std::vector<std::wstring> paths;
 };
 
-// How the stand-in at `program` was started, once it has written it down and closed the record,
-// which is then removed; empty when it was not started within a few seconds.
+// How the stand-in at `program` was started (its record then removed); empty if it was not.
 inline std::wstring StartOf(const std::wstring& program) {
   const std::wstring proof = program + L".started";
   // Until the stand-in has closed it, the record cannot be opened unshared.
@@ -54,7 +52,6 @@ inline std::wstring StartOf(const std::wstring& program) {
   return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
 }
 
-// The record of a program started with a window, as the user asks for programs.
 inline std::wstring ShownWith(const std::wstring& program, const std::wstring& commandLine) {
   return L"program: " + program + L"\ncommand line: " + commandLine + L"\nshow: 1\n";
 }

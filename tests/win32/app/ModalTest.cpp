@@ -1,5 +1,4 @@
-// The whole program in this process, on real folders: what its windows do while a message is up,
-// and when a handler fails.
+// The whole program in this process: its windows while a message is up and when a handler fails.
 // First: the file system's ReplaceFile is not to be renamed by <windows.h>'s macro.
 #include "platform/windows/Win32.h"
 
@@ -24,9 +23,8 @@ using namespace std::chrono_literals;
 
 using Texts = std::vector<std::wstring>;
 
-// The texts of the message boxes that came up while `act` ran, a second thread answering each
-// with OK, `whileUp` run with the first one up. This thread handles its messages meanwhile: the
-// watcher reads its windows, which answer only then.
+// The texts of the boxes raised while `act` ran, each answered OK by a watcher that runs
+// `whileUp` with the first one up; this thread handles its messages, so that its windows answer.
 Texts BoxesWhile(const std::function<void()>& act, const std::function<void()>& whileUp = {}) {
   const DWORD thread = GetCurrentThreadId();
   auto watcher = std::async(std::launch::async, [thread, whileUp] {
@@ -140,8 +138,7 @@ TEST_F(ModalTest, WhileAMessageIsUpNoWindowOfTheProgramTakesInput) {
   EXPECT_EQ(Seen(), interrupted);
 }
 
-// The failure stops at the window's edge, is told once in the system's words, and the program
-// goes on: a pass runs, the chooser closes and keeps the folder.
+// Told once, in the system's words; then a pass runs, and the chooser closes keeping the folder.
 TEST_F(ModalTest, AFailingHandlerIsReportedOnceAndTheProgramGoesOn) {
   EXPECT_EQ(BoxesWhile([this] { SendMessageW(Chooser(), WM_COMMAND, ChooserWindow::kOpInfo, 0); }),
             Texts{L"No s'ha pogut obrir «Tavelin.pdf»: accés denegat"});

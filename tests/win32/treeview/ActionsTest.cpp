@@ -35,8 +35,7 @@ class ActionsTest : public ::testing::Test {
     MakeFolder(root_);
     WriteBytes(root_ + L"\\" + kNote, "text\r\n");
     InstallProbe(root_ + L"\\prova.exe");
-    // Programs named without a folder are found beside the running program; never in the
-    // working folder, nor at a prefix of WordPad's path.
+    // Never started: a program in the working folder, one at a prefix of WordPad's path.
     InstallProbe(temp_ / L"Notepad.exe");
     InstallProbe(kDecoy);
     rig_.ukvel.ShowTree(Utf16(root_));

@@ -58,8 +58,7 @@ SIZE ClientSize(HWND window);
 // A child's rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 
-// A message box of `thread` captioned "Tavelin", found among the thread's own windows: other
-// programs under test on the same display may show boxes of the same caption. Null when none is up.
+// The box captioned "Tavelin" among `thread`'s own windows (other programs may show one), or null.
 HWND FindMessageBox(DWORD thread);
 std::wstring MessageBoxText(HWND box);
 
