@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <functional>
-#include <ranges>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -58,8 +57,9 @@ class FakeSurface : public core::DrawingSurface {
     x_ = y_ = 0;
   }
   std::vector<DrawCall> Of(DrawCall::Kind kind) const {
-    auto found = calls | std::views::filter([=](const DrawCall& c) { return c.kind == kind; });
-    return {found.begin(), found.end()};
+    std::vector<DrawCall> found = calls;
+    std::erase_if(found, [=](const DrawCall& c) { return c.kind != kind; });
+    return found;
   }
 
  private:
