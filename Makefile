@@ -19,7 +19,14 @@ CMAKE_ARGS ?=
 WINE ?= $(firstword $(wildcard /usr/lib/wine/wine64) wine64)
 # A Wine of its own for the tests, quiet, with code page 1252 (the Western European one) as the
 # ANSI code page.
-WINE_ENV = WINEPREFIX=$(abspath $(BUILD_WINDOWS))/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8
+wine_env = WINEPREFIX=$(abspath $(1))/wineprefix WINEDEBUG=-all LC_ALL=C.UTF-8
+WINE_ENV = $(call wine_env,$(BUILD_WINDOWS))
+# $(call wine_prefix,FOLDER): FOLDER/wineprefix, made once, without a display, so that no
+# installer dialog waits for a click.
+wine_prefix = @[ -f $(1)/wineprefix/system.reg ] || { \
+  echo "Preparing Wine in $(1)/wineprefix"; \
+  env -u DISPLAY $(call wine_env,$(1)) WINEDLLOVERRIDES='mscoree,mshtml=' $(WINE) wineboot -i \
+    >/dev/null 2>&1 && env $(call wine_env,$(1)) wineserver -w; }
 
 .PHONY: all deps build build-asan run test test-asan windows test-windows build-fuzz fuzz soak bench format clean
 
@@ -62,29 +69,26 @@ test-asan: build-asan
 # The Windows program, cross-built with MinGW-w64 and optimised: $(BUILD_WINDOWS)/tavelin.exe with
 # Tavelin.pdf beside it, and the download zip of both. Its icon and its help document are drawn by
 # Qt tools, which only the Linux build has: they are built there and handed over.
-WINDOWS_CONFIGURE = cmake -S . -B $(BUILD_WINDOWS) \
+# $(call windows_configure,FOLDER,LINUX-BUILD,MORE-ARGS)
+windows_configure = cmake -S . -B $(1) \
   -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
   -DCMAKE_CROSSCOMPILING_EMULATOR=$(WINE) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_GUI=OFF \
-  -DTAVELIN_WERROR=$(WERROR) -DTAVELIN_ICON_FILE=$(abspath $(BUILD))/src/app/tavelin.ico \
-  -DTAVELIN_HELP_DOCUMENT=$(abspath $(BUILD))/Tavelin.pdf
+  -DTAVELIN_WERROR=$(WERROR) -DTAVELIN_ICON_FILE=$(abspath $(2))/src/app/tavelin.ico \
+  -DTAVELIN_HELP_DOCUMENT=$(abspath $(2))/Tavelin.pdf $(3)
 
 windows: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS) --target help_document tavelin_windows_icon
-	$(WINDOWS_CONFIGURE)
+	$(call windows_configure,$(BUILD_WINDOWS),$(BUILD))
 	cmake --build $(BUILD_WINDOWS) -j $(JOBS) --target tavelin_download
 	@# The hashes to publish beside the download.
 	@cd $(BUILD_WINDOWS) && sha256sum tavelin.exe Tavelin-*-windows-x64.zip
 
 # The Windows program, its front end, the core and the Win32 platform layer under Wine.
-# The prefix is made once, without a display, so that no installer dialog waits for a click;
-# the tests run on a virtual display, which Notepad needs, and Wine is let go before it closes.
+# The tests run on a virtual display, which Notepad needs, and Wine is let go before it closes.
 test-windows: windows
 	cmake --build $(BUILD_WINDOWS) -j $(JOBS)
-	@[ -f $(BUILD_WINDOWS)/wineprefix/system.reg ] || { \
-	  echo "Preparing Wine in $(BUILD_WINDOWS)/wineprefix"; \
-	  env -u DISPLAY $(WINE_ENV) WINEDLLOVERRIDES='mscoree,mshtml=' $(WINE) wineboot -i \
-	    >/dev/null 2>&1 && env $(WINE_ENV) wineserver -w; }
+	$(call wine_prefix,$(BUILD_WINDOWS))
 	@# T: is an empty folder of its own, for the walk from a drive root.
 	rm -rf $(BUILD_WINDOWS)/drive-t && mkdir $(BUILD_WINDOWS)/drive-t
 	ln -sfn $(abspath $(BUILD_WINDOWS))/drive-t $(BUILD_WINDOWS)/wineprefix/dosdevices/t:
@@ -93,12 +97,20 @@ test-windows: windows
 	   timeout 60 wineserver -w || wineserver -k; exit $$status'
 
 # Times and memory for huge folders against the file system's own pace, `tree -a` and a minimal
-# Qt program: a release build of its own, trees made and removed in a temporary folder.
+# program, for the Qt program and then for tavelin.exe under Wine on a virtual display: release
+# builds of their own, trees made and removed in a temporary folder that Wine reaches through Z:.
+BUILD_BENCH_WINDOWS ?= $(BUILD_BENCH)/windows
 bench: deps
 	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DTAVELIN_BENCH=ON -DBUILD_TESTING=OFF \
 	  -DTAVELIN_WERROR=$(WERROR) $(CMAKE_ARGS)
-	cmake --build $(BUILD_BENCH) -j $(JOBS) --target tavelin_bench
-	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/tavelin_bench
+	cmake --build $(BUILD_BENCH) -j $(JOBS) --target tavelin_bench help_document tavelin_windows_icon
+	$(call windows_configure,$(BUILD_BENCH_WINDOWS),$(BUILD_BENCH),-DTAVELIN_BENCH=ON -DBUILD_TESTING=OFF)
+	cmake --build $(BUILD_BENCH_WINDOWS) -j $(JOBS) --target tavelin_bench
+	$(call wine_prefix,$(BUILD_BENCH_WINDOWS))
+	env $(call wine_env,$(BUILD_BENCH_WINDOWS)) QT_QPA_PLATFORM=offscreen xvfb-run -a sh -c \
+	  '$(BUILD_BENCH)/bench/linux/tavelin_bench --windows $(WINE) \
+	     $(BUILD_BENCH_WINDOWS)/bench/windows/tavelin_bench.exe; status=$$?; \
+	   timeout 60 wineserver -w || wineserver -k; exit $$status'
 
 # The recent-folders file under libFuzzer, built with clang, AddressSanitizer and UBSan. New
 # inputs go to the build folder, the seeds in fuzz/corpus stay as they are; a finding stops the

@@ -1,4 +1,5 @@
-// The trees the bench reads, made in a temporary folder of their own and removed with it.
+// The trees the bench reads, made in a temporary folder of their own and removed with it. The
+// Windows bench reads the same folder through Wine's drive for the root of the file system.
 #pragma once
 
 #include <string>
@@ -15,6 +16,17 @@ struct BenchTree {
   std::string description;  // for the table
 };
 
+// The trees as they lie in `top`, with `separator` between the names of a path; the empty
+// folder the programs start in is `top` joined to kEmptyFolder.
+inline constexpr const char* kEmptyFolder = "buida";
+inline std::vector<BenchTree> TreesIn(const std::string& top, char separator) {
+  const std::string at = top + separator;
+  return {{"A", at + "A", at + "A5", "50 folders, 4 levels, 2,000 files each"},
+          {"B", at + "B", at + "B5", "1 folder, 200,000 files"},
+          {"C", at + "C", "", "5,000 folders of 3 files, 2 levels"}};
+}
+
+// Makes and removes the trees; POSIX only.
 class TreeSet {
  public:
   // Makes A (50 folders four levels deep, 2,000 files each), B (one folder of 200,000 files)
@@ -25,6 +37,7 @@ class TreeSet {
   TreeSet(const TreeSet&) = delete;
   TreeSet& operator=(const TreeSet&) = delete;
 
+  const std::string& Top() const { return top_; }
   const std::vector<BenchTree>& Trees() const { return trees_; }
   const std::string& EmptyFolder() const { return empty_; }
 

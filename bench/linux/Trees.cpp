@@ -86,11 +86,9 @@ TreeSet::TreeSet() {
   if (::mkdtemp(top.data()) == nullptr) Fail("mkdtemp " + top);
   top_ = top;
   try {
-    empty_ = top_ + "/buida";
+    empty_ = top_ + '/' + kEmptyFolder;
     MakeFolder(empty_);
-    trees_ = {{"A", top_ + "/A", top_ + "/A5", "50 folders, 4 levels, 2,000 files each"},
-              {"B", top_ + "/B", top_ + "/B5", "1 folder, 200,000 files"},
-              {"C", top_ + "/C", "", "5,000 folders of 3 files, 2 levels"}};
+    trees_ = TreesIn(top_, '/');
     MakeTreeA(trees_[0].root, 2000);
     MakeTreeA(trees_[0].twin, 5);
     MakeTreeB(trees_[1].root, 200000);

@@ -6,18 +6,7 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "Clock.h"
-
 namespace tavelin::bench {
-
-void TimedFileSystem::EnumerateFolder(
-    const std::u16string& folder, const std::function<void(platform::FolderEntry&&)>& take) const {
-  const std::int64_t start = MonotonicNs();
-  native_.EnumerateFolder(folder, take);
-  // What the walk does with each entry as it comes is counted too; it is little beside the read.
-  readNs += MonotonicNs() - start;
-  ++foldersRead;
-}
 
 TreePass::TreePass() {
   window_.Attach(fkvel_);
@@ -41,8 +30,7 @@ bool TreePass::eventFilter(QObject* watched, QEvent* event) {
 std::int64_t TreePass::Run(const std::string& folder) {
   const std::u16string path = platform::FromSystemCodePage(folder);
   painted_ = false;
-  fileSystem_.readNs = 0;
-  fileSystem_.foldersRead = 0;
+  fileSystem_.Reset();
   const auto start = std::chrono::steady_clock::now();
   ukvel_.ShowTree(path);
   // The window is painted before its lists, in the same repaint: once the events that brought

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <stdexcept>
 
 #include "Clock.h"
@@ -29,7 +30,7 @@ class FileActions {
 
 // Starts the program with its output going to `outputFd` and returns its process id.
 pid_t Start(const std::vector<std::string>& argv, int outputFd, int closeFd,
-            const std::string& folder) {
+            const std::string& folder, bool quiet = true) {
   std::vector<char*> args;
   for (const std::string& arg : argv)
     args.push_back(const_cast<char*>(arg.c_str()));
@@ -37,7 +38,8 @@ pid_t Start(const std::vector<std::string>& argv, int outputFd, int closeFd,
   FileActions actions;
   ::posix_spawn_file_actions_adddup2(actions.get(), outputFd, STDOUT_FILENO);
   // Qt's warnings about the offscreen platform would break up the table.
-  ::posix_spawn_file_actions_addopen(actions.get(), STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  if (quiet)
+    ::posix_spawn_file_actions_addopen(actions.get(), STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   if (closeFd >= 0) ::posix_spawn_file_actions_addclose(actions.get(), closeFd);
   if (!folder.empty()) ::posix_spawn_file_actions_addchdir_np(actions.get(), folder.c_str());
   pid_t pid = 0;
@@ -47,11 +49,17 @@ pid_t Start(const std::vector<std::string>& argv, int outputFd, int closeFd,
   return pid;
 }
 
-void Wait(pid_t pid, const std::string& program) {
+// The program's exit status; throws when it did not end by itself.
+int ExitStatus(pid_t pid, const std::string& program) {
   int status = 0;
-  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  if (::waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) {
     throw std::runtime_error(program + " failed");
   }
+  return WEXITSTATUS(status);
+}
+
+void Wait(pid_t pid, const std::string& program) {
+  if (ExitStatus(pid, program) != 0) throw std::runtime_error(program + " failed");
 }
 
 struct Pipe {
@@ -101,6 +109,11 @@ std::int64_t RunToEnd(const std::vector<std::string>& argv) {
   ::close(null);
   Wait(pid, argv[0]);
   return MonotonicNs() - start;
+}
+
+int RunShown(const std::vector<std::string>& argv) {
+  std::fflush(stdout);
+  return ExitStatus(Start(argv, STDOUT_FILENO, -1, {}, false), argv[0]);
 }
 
 std::int64_t TimeToFirstPaint(const std::string& program, const std::string& folder) {
