@@ -107,7 +107,9 @@ bench: deps
 	$(call windows_configure,$(BUILD_BENCH_WINDOWS),$(BUILD_BENCH),-DTAVELIN_BENCH=ON -DBUILD_TESTING=OFF)
 	cmake --build $(BUILD_BENCH_WINDOWS) -j $(JOBS) --target tavelin_bench
 	$(call wine_prefix,$(BUILD_BENCH_WINDOWS))
-	env $(call wine_env,$(BUILD_BENCH_WINDOWS)) QT_QPA_PLATFORM=offscreen xvfb-run -a sh -c \
+	@# A screen of a desktop's depth: at Xvfb's own 8 bits Wine would convert every picture it shows.
+	env $(call wine_env,$(BUILD_BENCH_WINDOWS)) QT_QPA_PLATFORM=offscreen \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" sh -c \
 	  '$(BUILD_BENCH)/bench/linux/tavelin_bench --windows $(WINE) \
 	     $(BUILD_BENCH_WINDOWS)/bench/windows/tavelin_bench.exe; status=$$?; \
 	   timeout 60 wineserver -w || wineserver -k; exit $$status'

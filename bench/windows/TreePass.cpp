@@ -25,7 +25,6 @@ std::int64_t TreePass::Run(const std::string& folder) {
   const std::int64_t start = MonotonicNs();
   ukvel_.ShowTree(path);
   const HWND window = window_.Window()->Handle();
-  if (!IsWindowVisible(window)) throw std::runtime_error("the tree window is not shown");
   // What the pass queued, then its painting, every list included: the queue is empty only once
   // no window is left to paint.
   for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
@@ -33,6 +32,7 @@ std::int64_t TreePass::Run(const std::string& folder) {
     DispatchMessageW(&message);
   }
   RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  if (!IsWindowVisible(window)) throw std::runtime_error("the tree window is not shown");
   return MonotonicNs() - start;
 }
 

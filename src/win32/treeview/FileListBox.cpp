@@ -36,7 +36,7 @@ bool IsPress(UINT message) {
 }  // namespace
 
 FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, float top,
-                         float width, float height, PressHandler pressed)
+                         float width, float height, PressHandler pressed, PendingHandler pending)
     // A one-pixel border: a list of one entry, 13.8 pixels high, leaves its 12-pixel row whole.
     : list_(CreateWindowExW(0, WC_LISTBOXW, L"",
                             WS_CHILD | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NODATA |
@@ -49,7 +49,8 @@ FileListBox::FileListBox(HWND parent, int id, Dpi dpi, HFONT font, float left, f
       top_(top),
       width_(width),
       height_(height),
-      pressed_(std::move(pressed)) {
+      pressed_(std::move(pressed)),
+      pending_(std::move(pending)) {
   if (list_ == nullptr) ThrowLastError("CreateWindowExW LISTBOX");
   SetWindowSubclass(list_, &FileListBox::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   Rescale(dpi_, font_);
@@ -60,7 +61,38 @@ void FileListBox::Rescale(Dpi dpi, HFONT font) {
   font_ = font;
   SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(list_, LB_SETITEMHEIGHT, 0, dpi_.ToDevice(core::FKvelDesign::kListRowHeight));
-  Place();
+  placed_ = Wanted();
+  SetWindowPos(list_, nullptr, placed_.left, placed_.top, placed_.right - placed_.left,
+               placed_.bottom - placed_.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HDWP FileListBox::Apply(HDWP batch) {
+  if (drawingHeld_) {
+    drawingHeld_ = false;
+    // The list updates its scroll bar as drawing comes back; the rows are drawn anew.
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+  }
+  const RECT wanted = Wanted();
+  const bool moves = !EqualRect(&wanted, &placed_);
+  if (batch == nullptr || (!moves && visible_ == shown_)) return batch;
+  UINT flags = SWP_NOZORDER | SWP_NOACTIVATE | (visible_ ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
+  if (!moves) flags |= SWP_NOMOVE | SWP_NOSIZE;
+  placed_ = wanted;
+  shown_ = visible_;
+  return DeferWindowPos(batch, list_, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                        wanted.bottom - wanted.top, flags);
+}
+
+void FileListBox::HoldDrawing() {
+  if (!shown_ || drawingHeld_) return;
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  drawingHeld_ = true;
+  Pending();
+}
+
+void FileListBox::Pending() {
+  if (pending_) pending_();
 }
 
 FileListBox::~FileListBox() {
@@ -112,6 +144,7 @@ void FileListBox::AddItem(const std::u16string& item) {
 }
 
 void FileListBox::AddItems(core::PackedNames&& items) {
+  HoldDrawing();
   const int selected = ListIndex();
   if (names_.Empty()) {
     names_ = std::move(items);
@@ -130,6 +163,7 @@ void FileListBox::RemoveItem(int index) {
 }
 
 void FileListBox::Clear() {
+  HoldDrawing();
   names_ = core::PackedNames();
   Recount(-1);
 }
@@ -145,34 +179,35 @@ void FileListBox::SetListIndex(int index) {
 }
 
 bool FileListBox::Visible() const {
-  // The list's own flag: the window may be hidden or not yet shown.
-  return (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VISIBLE) != 0;
+  return visible_;
 }
 
 void FileListBox::SetVisible(bool visible) {
-  ShowWindow(list_, visible ? SW_SHOWNA : SW_HIDE);
+  visible_ = visible;
+  Pending();
 }
 
 void FileListBox::SetLeft(float left) {
   left_ = left;
-  Place();
+  Pending();
 }
 
 void FileListBox::SetTop(float top) {
   top_ = top;
-  Place();
+  Pending();
 }
 
 void FileListBox::SetHeight(float height) {
   height_ = height;
-  Place();
+  Pending();
 }
 
-void FileListBox::Place() {
+RECT FileListBox::Wanted() const {
   // The size is rounded on its own, not taken between rounded edges: a list of two rows stands
   // 28 pixels high wherever its top falls.
-  SetWindowPos(list_, nullptr, dpi_.ToDevice(left_), dpi_.ToDevice(top_), dpi_.ToDevice(width_),
-               dpi_.ToDevice(height_), SWP_NOZORDER | SWP_NOACTIVATE);
+  const int left = dpi_.ToDevice(left_);
+  const int top = dpi_.ToDevice(top_);
+  return {left, top, left + dpi_.ToDevice(width_), top + dpi_.ToDevice(height_)};
 }
 
 }  // namespace tavelin::win32

@@ -11,6 +11,7 @@
 #include "pictures/Paint.xpm"
 #include "pictures/WordPad.xpm"
 #include "win32/common/BusyCursor.h"
+#include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
 #include "win32/common/Palette.h"
 #include "win32/common/Xpm.h"
@@ -30,6 +31,8 @@ constexpr int kFirstListId = 100;
 constexpr int kStripId = 200;
 constexpr int kFirstButtonId = 300;
 constexpr UINT_PTR kStripSubclassId = 1;
+// Posted to the window itself: apply what the drawing and the lists changed.
+constexpr UINT kApplyChanges = WM_APP;
 
 MemorySurface::Style SurfaceStyle(const TreePalette& palette) {
   return {palette.background, palette.text, palette.fill, palette.connectors, palette.outlines};
@@ -72,9 +75,11 @@ TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
   palette_ = TreeColours(HighContrastOn());
   stripBrush_.reset(CreateSolidBrush(palette_.strip));
 
-  surface_ = std::make_unique<MemorySurface>(
-      dpi_, SurfaceStyle(palette_), nameFont_.get(),
-      [this](const RECT& area) { InvalidateRect(Handle(), &area, FALSE); });
+  surface_ = std::make_unique<MemorySurface>(dpi_, SurfaceStyle(palette_), nameFont_.get(),
+                                             [this](const RECT& area) {
+                                               UnionRect(&changedArea_, &changedArea_, &area);
+                                               ChangesPending();
+                                             });
   RECT client{};
   GetClientRect(Handle(), &client);
   surface_->Reserve(client.right, client.bottom);
@@ -95,9 +100,11 @@ void TreeWindow::CreateLists() {
     lists_.push_back(std::make_unique<FileListBox>(
         Handle(), kFirstListId + i, dpi_, listFont_.get(),
         i == 0 ? design::kFirstListLeft : design::kListLeft, design::kListTop, design::kListWidth,
-        design::kListHeight, [this, i] {
+        design::kListHeight,
+        [this, i] {
           if (events_.listPressed) events_.listPressed(i);
-        }));
+        },
+        [this] { ChangesPending(); }));
   }
 }
 
@@ -174,6 +181,24 @@ void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void TreeWindow::ChangesPending() {
+  if (changesPosted_) return;
+  // A queue too full to take the message: the changes are applied now.
+  changesPosted_ = PostMessageW(Handle(), kApplyChanges, 0, 0) != 0;
+  if (!changesPosted_) ApplyChanges();
+}
+
+void TreeWindow::ApplyChanges() {
+  changesPosted_ = false;
+  HDWP batch = BeginDeferWindowPos(static_cast<int>(lists_.size()));
+  for (const auto& list : lists_)
+    batch = list->Apply(batch);
+  if (batch == nullptr) ThrowLastError("DeferWindowPos");
+  if (!EndDeferWindowPos(batch)) ThrowLastError("EndDeferWindowPos");
+  if (!IsRectEmpty(&changedArea_)) InvalidateRect(Handle(), &changedArea_, FALSE);
+  changedArea_ = {};
+}
+
 void TreeWindow::Paint() {
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(Handle(), &paint);
@@ -229,6 +254,9 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
       if (!surface_) break;
       Paint();
+      return 0;
+    case kApplyChanges:
+      ApplyChanges();
       return 0;
     case WM_SIZE:
       // The first sizes come while the window is created, before it has a drawing.

@@ -43,6 +43,10 @@ class TreeWindow : public Window {
   // Throws std::out_of_range for an index outside 0 to 4.
   HWND Bt(int index) const { return buttons_.at(static_cast<std::size_t>(index)); }
   HWND ToolTips() const { return tips_; }
+  // Applies at once what the drawing and the lists have changed since the last time: the lists'
+  // moves in one batch, and the drawing's changed area to repaint. The window does it by itself
+  // when its thread next reads its messages.
+  void ApplyChanges();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -55,6 +59,9 @@ class TreeWindow : public Window {
   void OnDpiChanged(int dpi, const RECT& suggested);
   void OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
+  // Something changed that ApplyChanges() takes: it is asked for once, however many changes come
+  // before it runs.
+  void ChangesPending();
 
   Events events_;
   Dpi dpi_;
@@ -69,6 +76,8 @@ class TreeWindow : public Window {
   std::array<HWND, kButtonCount> buttons_{};
   std::array<UniqueIcon, kButtonCount> pictures_;
   HWND tips_ = nullptr;
+  bool changesPosted_ = false;
+  RECT changedArea_{};
 };
 
 }  // namespace tavelin::win32

@@ -55,7 +55,7 @@ TEST(FileListBox, AHugeFolderReachesTheControlInOneStep) {
                                       nullptr, nullptr);
   const UniqueFont font = CreateClassicFont(kFileListFont, Dpi());
   {
-    FileListBox list(parent, 7, Dpi(), font.get(), 152, 48, 137, 15, [] {});
+    FileListBox list(parent, 7, Dpi(), font.get(), 152, 48, 137, 15, {}, {});
     core::PackedNames names;
     for (int i = 0; i < 100000; ++i) {
       const std::wstring number = std::to_wstring(i);

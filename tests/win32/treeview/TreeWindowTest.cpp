@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/TestFolders.h"
 
@@ -184,18 +185,74 @@ TEST_F(TreeWindowTest, DrawsTheWorkedExampleSizesTheWindowToItAndForwardsPresses
   }
 }
 
-TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
-  const TempFolder temp;
+// Sub-folders with six files each: a box and a list of six rows apiece, taller than the screen.
+std::wstring MakeTallTree(const TempFolder& temp) {
   const std::wstring root = temp / L"Alt";
   MakeFolder(root);
-  // Sub-folders with six files each: a box and a list of six rows apiece.
   for (int i = 0; i < 16; ++i) {
     const std::wstring folder = root + L"\\" + std::to_wstring(100 + i);
     MakeFolder(folder);
     for (int file = 0; file < 6; ++file)
       WriteBytes(folder + L"\\" + std::to_wstring(file) + L".txt", "");
   }
+  return root;
+}
 
+// What a pass costs the lists and the drawing, counted as the window's thread sends its messages.
+struct PassCosts {
+  int fills = 0;        // rows given to a list: counts set, entries added
+  int moves = 0;        // a list moved, sized, shown or hidden
+  int reallocated = 0;  // the drawing's bitmap replaced, as seen at each of those messages
+  static inline PassCosts* counting = nullptr;
+  static inline TreeWindow* window = nullptr;
+  static inline HGDIOBJ bitmap = nullptr;
+
+  static LRESULT CALLBACK Count(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const HGDIOBJ now = GetCurrentObject(window->Surface().Dc(), OBJ_BITMAP);
+    counting->reallocated += now != std::exchange(bitmap, now);
+    if (GetDlgCtrlID(sent.hwnd) >= 100 && GetDlgCtrlID(sent.hwnd) <= 150 &&
+        GetParent(sent.hwnd) == window->Handle()) {
+      const UINT m = sent.message;
+      counting->fills += m == LB_SETCOUNT || m == LB_ADDSTRING || m == LB_INSERTSTRING;
+      counting->moves += m == WM_WINDOWPOSCHANGING;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  }
+};
+
+PassCosts CostOf(TreeRig& rig, const std::wstring& root) {
+  PassCosts costs;
+  PassCosts::counting = &costs;
+  PassCosts::window = rig.window.Window();
+  PassCosts::bitmap = GetCurrentObject(PassCosts::window->Surface().Dc(), OBJ_BITMAP);
+  const HHOOK hook =
+      SetWindowsHookExW(WH_CALLWNDPROC, &PassCosts::Count, nullptr, GetCurrentThreadId());
+  rig.ukvel.ShowTree(Utf16(root));
+  testing::PumpMessages();
+  UnhookWindowsHookEx(hook);
+  return costs;
+}
+
+// Huge folders stay fast only while a list takes all its rows at once, each list moves once a
+// pass at most, and the drawing grows in steps rather than folder by folder.
+TEST_F(TreeWindowTest, APassFillsEachListAtOnceAndMovesOnlyWhatChanged) {
+  const TempFolder temp;
+  const std::wstring root = MakeTallTree(temp);
+  rig_.fkvel.Window();
+  const PassCosts first = CostOf(rig_, root);
+  // 17 folders walked, each list emptied then filled; 16 lists placed and shown in one move, and
+  // each of their six rows brings a scroll bar.
+  EXPECT_EQ(first.fills, 34);
+  EXPECT_EQ(first.moves, 32);
+  EXPECT_LE(first.reallocated, 7);
+  const PassCosts again = CostOf(rig_, root);
+  EXPECT_EQ(std::tuple(again.fills, again.moves, again.reallocated), std::tuple(34, 0, 0));
+}
+
+TEST_F(TreeWindowTest, ATreeTallerThanTheScreenGetsItsHeightAndTheCompanion) {
+  const TempFolder temp;
+  const std::wstring root = MakeTallTree(temp);
   rig_.ukvel.ShowTree(Utf16(root));
   testing::PumpMessages();
 
