@@ -4,6 +4,19 @@
 
 namespace tavelin::core {
 
+// What the scroll companion reports to its host.
+class ScrollCompanionEvents {
+ public:
+  // The bar's value changed: after an arrow or track click, a key, or the release of a dragged
+  // thumb; never while the thumb is dragged.
+  virtual void ScrllFrmChanged() = 0;
+  // The user asked to close the window, where the window system offers a way to.
+  virtual void Closing() = 0;
+
+ protected:
+  ~ScrollCompanionEvents() = default;
+};
+
 // The scroll companion FScroll with its vertical bar ScrllFrm. Positions and sizes are twips.
 class ScrollCompanionView {
  public:

@@ -18,6 +18,20 @@ class TreeCanvas {
   virtual FileList& Lst(int index) = 0;
 };
 
+// What the tree window's controls report to its host, with the index of the control concerned.
+class TreeWindowEvents {
+ public:
+  // Any mouse button went down on a file list, on an entry or below the last one.
+  virtual void ListPressed(int index) = 0;
+  virtual void ListDoubleClicked(int index) = 0;
+  virtual void ButtonClicked(int index) = 0;
+  // The user asked to close the window; its logic decides what becomes of it.
+  virtual void Closing() = 0;
+
+ protected:
+  ~TreeWindowEvents() = default;
+};
+
 // The tree window FKvel. Window positions and sizes are twips of the outer frame; the drawing
 // area's size is pixels.
 class TreeWindowView : public TreeCanvas {

@@ -1,7 +1,8 @@
 // The life of a window that is loaded on first use and unloaded when it closes, written once for
-// both front ends. `View` is the window's view, `FrontWindow` the front end's window and
-// `Handlers` the window's logic, which unloads it. A front end's host derives from this, makes
-// and retires its windows, and answers the view's other calls with its toolkit's.
+// both front ends. `View` is the window's view, `FrontWindow` the front end's window, `Handlers`
+// the window's logic, which unloads it, and `Retirement` how the front end takes a window away
+// for good: called with the window, which may be closing from inside one of its own handlers.
+// The hosts of the tree window and the scroll companion derive from this.
 #pragma once
 
 #include <memory>
@@ -11,7 +12,13 @@
 
 namespace tavelin::core {
 
-template <typename View, typename FrontWindow, typename Handlers>
+// Retirement for a window that is never closed from its own handlers: it goes at once.
+struct RetireAtOnce {
+  template <typename FrontWindow>
+  void operator()(std::unique_ptr<FrontWindow>) const {}
+};
+
+template <typename View, typename FrontWindow, typename Handlers, typename Retirement>
 class WindowHost : public View {
  public:
   explicit WindowHost(const char* name) : name_(name) {}
@@ -31,7 +38,7 @@ class WindowHost : public View {
     shownSinceLoad_ = false;
   }
   void Unload() override {
-    if (window_ != nullptr) Retire(std::move(window_));
+    if (window_ != nullptr) retirement_(std::move(window_));
   }
 
  protected:
@@ -56,14 +63,13 @@ class WindowHost : public View {
   Handlers* handlers_ = nullptr;
 
  private:
-  // A new window in its load state, its events wired to the handlers.
+  // A new window in its load state, reporting its events to this host.
   virtual std::unique_ptr<FrontWindow> Make() = 0;
-  // Takes the window away for good; it may be closing from inside one of its own handlers.
-  virtual void Retire(std::unique_ptr<FrontWindow> window) = 0;
 
   const char* name_;
   std::unique_ptr<FrontWindow> window_;
   bool shownSinceLoad_ = false;
+  Retirement retirement_;
 };
 
 }  // namespace tavelin::core

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "core/treeview/TreeWindowDesign.h"
+#include "gui/common/Failures.h"
 #include "gui/treeview/ImageSurface.h"
 
 namespace tavelin::gui {
@@ -13,8 +14,9 @@ namespace design = core::FScrollDesign;
 
 }  // namespace
 
-ScrollCompanion::ScrollCompanion()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+ScrollCompanion::ScrollCompanion(core::ScrollCompanionEvents& events)
+    : FramedWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+      events_(events),
       bar_(new QScrollBar(Qt::Vertical, this)) {
   QPalette background = palette();
   background.setColor(QPalette::Window, ToQColor(design::kBackground));
@@ -28,11 +30,12 @@ ScrollCompanion::ScrollCompanion()
   bar_->setValue(0);
   // The tree window moves once the thumb is released, not while it is dragged.
   bar_->setTracking(false);
-  connect(bar_, &QScrollBar::valueChanged, this, [this] { emit ScrllFrmChanged(); });
+  connect(bar_, &QScrollBar::valueChanged, this,
+          [this] { Guarded([this] { events_.ScrllFrmChanged(); }); });
 }
 
 void ScrollCompanion::closeEvent(QCloseEvent* event) {
-  emit Closing();
+  Guarded([this] { events_.Closing(); });
   event->accept();
 }
 

@@ -1,29 +1,34 @@
 #pragma once
 
 #include <QScrollBar>
-#include <QWidget>
+
+#include "core/views/ScrollCompanionView.h"
+#include "gui/common/FramedWidget.h"
 
 namespace tavelin::gui {
 
 // The scroll companion FScroll as the user sees it: a narrow window without title bar, filled
-// by the vertical bar ScrllFrm.
-class ScrollCompanion : public QWidget {
+// by the vertical bar ScrllFrm. Its events go to the ScrollCompanionEvents it is made with.
+class ScrollCompanion : public FramedWidget {
   Q_OBJECT
 
  public:
-  ScrollCompanion();
+  explicit ScrollCompanion(core::ScrollCompanionEvents& events);
 
   QScrollBar& ScrllFrm() { return *bar_; }
+  int Min() const { return bar_->minimum(); }
+  int Max() const { return bar_->maximum(); }
+  int Value() const { return bar_->value(); }
+  void SetMin(int min) { bar_->setMinimum(min); }
+  void SetMax(int max) { bar_->setMaximum(max); }
 
- signals:
-  // The bar's value changed: after a click, a key, or the release of a dragged thumb.
-  void ScrllFrmChanged();
-  void Closing();
+  void SetVisible(bool visible) { setVisible(visible); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  core::ScrollCompanionEvents& events_;
   QScrollBar* bar_;
 };
 

@@ -3,10 +3,15 @@
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <chrono>
 
 #include "gui/common/AppIcon.h"
 #include "gui/common/ClassicFont.h"
+#include "gui/common/Failures.h"
 #include "gui/common/PixelArt.h"
+#include "gui/common/TextConversion.h"
+#include "gui/common/WindowExposure.h"
 #include "gui/treeview/ButtonPictures.h"
 #include "gui/treeview/PictureButton.h"
 
@@ -15,6 +20,10 @@ namespace tavelin::gui {
 namespace {
 
 namespace design = core::FKvelDesign;
+
+// How long a pass waits for the window system to show a freshly loaded tree window: far more
+// than a window manager at work needs, and no hang where none ever answers.
+constexpr std::chrono::milliseconds kFrameWait(2000);
 
 QFont PrintFont() {
   QFont font = ClassicFont(
@@ -28,7 +37,7 @@ QFont PrintFont() {
 
 }  // namespace
 
-TreeWindow::TreeWindow() {
+TreeWindow::TreeWindow(core::TreeWindowEvents& events) : events_(events) {
   setWindowTitle(QStringLiteral("CARPETA"));
   setWindowIcon(TavelinIcon());
   const QColor background = palette().color(QPalette::Button);
@@ -54,6 +63,26 @@ TreeWindow::TreeWindow() {
   setTabOrder(&Lst(core::kFileListCount - 1).Widget(), buttons_.front());
   for (int i = 1; i < kButtonCount; ++i)
     setTabOrder(buttons_[i - 1], buttons_[i]);
+}
+
+void TreeWindow::Show(bool centre) {
+  if (centre) {
+    // The window is centred by its outer frame, which a window manager gives it only once it is
+    // on the screen; every size and place read later is that frame's too.
+    ShowAndWaitUntilExposed(*this, kFrameWait);
+    const QRect area = screen()->geometry();
+    const QSize frame = frameGeometry().size();
+    move(area.x() + (area.width() - frame.width()) / 2,
+         area.y() + (area.height() - frame.height()) / 2);
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void TreeWindow::SetCaption(const std::u16string& caption) {
+  // Qt reads "[*]" in a title as the modified-document mark; doubled it is shown as written.
+  setWindowTitle(ToQString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
 TreeWindow::~TreeWindow() {
@@ -83,7 +112,8 @@ void TreeWindow::CreateStrip() {
     const QString tip = QString::fromUtf16(design::kButtons[i].toolTip);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
-    connect(button, &QToolButton::clicked, this, [this, i] { emit ButtonClicked(i); });
+    connect(button, &QToolButton::clicked, this,
+            [this, i] { Guarded([&] { events_.ButtonClicked(i); }); });
     buttons_[i] = button;
   }
 }
@@ -109,11 +139,11 @@ bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
   // Only the list's mouse events are heard; the list still handles them as usual.
   if (event->type() == QEvent::MouseButtonPress) {
     const int index = ListOfViewport(watched);
-    if (index >= 0) emit ListPressed(index);
+    if (index >= 0) Guarded([&] { events_.ListPressed(index); });
   } else if (event->type() == QEvent::MouseButtonDblClick &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     const int index = ListOfViewport(watched);
-    if (index >= 0) emit ListDoubleClicked(index);
+    if (index >= 0) Guarded([&] { events_.ListDoubleClicked(index); });
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -134,7 +164,7 @@ void TreeWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TreeWindow::closeEvent(QCloseEvent* event) {
-  emit Closing();
+  Guarded([this] { events_.Closing(); });
   event->accept();
 }
 

@@ -2,28 +2,29 @@
 
 #include <QFrame>
 #include <QToolButton>
-#include <QWidget>
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/treeview/TreeWindowDesign.h"
 #include "core/views/TreeWindowView.h"
+#include "gui/common/FramedWidget.h"
 #include "gui/treeview/FileListBox.h"
 #include "gui/treeview/ImageSurface.h"
 
 namespace tavelin::gui {
 
 // The tree window FKvel as the user sees it: the drawing, the button strip PBts with its five
-// buttons Bt, and the pool of file lists Lst. Its events go out as signals, with the index of
-// the control concerned.
-class TreeWindow : public QWidget {
+// buttons Bt, and the pool of file lists Lst. Its events go to the TreeWindowEvents it is made
+// with; what they throw is reported at the event that raised it.
+class TreeWindow : public FramedWidget {
   Q_OBJECT
 
  public:
   static constexpr int kButtonCount = static_cast<int>(core::FKvelDesign::kButtons.size());
 
-  TreeWindow();
+  explicit TreeWindow(core::TreeWindowEvents& events);
   ~TreeWindow() override;
 
   ImageSurface& Surface() { return *surface_; }
@@ -33,12 +34,10 @@ class TreeWindow : public QWidget {
   // Throws std::out_of_range for an index outside 0 to 4.
   QToolButton& Bt(int index) { return *buttons_.at(static_cast<std::size_t>(index)); }
 
- signals:
-  // Any mouse button went down on a file list, on an entry or below the last one.
-  void ListPressed(int index);
-  void ListDoubleClicked(int index);
-  void ButtonClicked(int index);
-  void Closing();
+  // Shows the window raised and active; with `centre` it is first centred on its screen.
+  void Show(bool centre);
+  void Activate() { activateWindow(); }
+  void SetCaption(const std::u16string& caption);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +50,7 @@ class TreeWindow : public QWidget {
   void CreateLists();
   int ListOfViewport(const QObject* viewport) const;
 
+  core::TreeWindowEvents& events_;
   std::unique_ptr<ImageSurface> surface_;
   QFrame* strip_ = nullptr;
   std::array<QToolButton*, kButtonCount> buttons_{};

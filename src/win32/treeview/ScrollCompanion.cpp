@@ -18,8 +18,8 @@ constexpr DWORD kExStyle = WS_EX_TOOLWINDOW;
 
 }  // namespace
 
-ScrollCompanion::ScrollCompanion(std::function<void()> changed)
-    : changed_(std::move(changed)), background_(CreateSolidBrush(design::kBackground)) {
+ScrollCompanion::ScrollCompanion(core::ScrollCompanionEvents& events)
+    : events_(events), background_(CreateSolidBrush(design::kBackground)) {
   Create(kClassName, nullptr, kExStyle, kStyle, L"", {0, 0, 0, 0});
   dpi_ = Dpi::Of(Handle());
   bar_ = CreateWindowExW(0, WC_SCROLLBARW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_VERT, 0, 0,
@@ -111,7 +111,7 @@ LRESULT ScrollCompanion::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
           std::clamp(Requested(wParam), std::min(Min(), Max()), std::max(Min(), Max()));
       if (value != Value()) {
         SetScrollPos(bar_, SB_CTL, value, TRUE);
-        if (changed_) changed_();
+        events_.ScrllFrmChanged();
       }
       return 0;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
-
+#include "core/views/ScrollCompanionView.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
+#include "win32/common/OuterFrame.h"
 #include "win32/common/Window.h"
 
 namespace tavelin::win32 {
@@ -13,12 +13,15 @@ namespace tavelin::win32 {
 // that only its track shows. Created hidden, the bar's value at 0.
 class ScrollCompanion : public Window {
  public:
-  // `changed` runs when the bar's value has changed: after an arrow or track click, a key, or
-  // the release of a dragged thumb; never while the thumb is dragged.
-  explicit ScrollCompanion(std::function<void()> changed);
+  // Without a close button it reports only the bar's changes.
+  explicit ScrollCompanion(core::ScrollCompanionEvents& events);
 
-  Dpi WindowDpi() const { return dpi_; }
   HWND ScrllFrm() const { return bar_; }
+
+  core::WindowFrame Frame() const { return FrameOf(Handle(), dpi_); }
+  void MoveFrame(float left, float top) { win32::MoveFrame(Handle(), dpi_, left, top); }
+  // Shown, it leaves the activation where it is.
+  void SetVisible(bool visible) { ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE); }
 
   int Min() const;
   int Max() const;
@@ -39,7 +42,7 @@ class ScrollCompanion : public Window {
   // asks for none.
   int Requested(WPARAM position) const;
 
-  std::function<void()> changed_;
+  core::ScrollCompanionEvents& events_;
   Dpi dpi_;
   UniqueBrush background_;
   HWND bar_ = nullptr;

@@ -14,6 +14,7 @@
 #include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
 #include "win32/common/Palette.h"
+#include "win32/common/Utf16.h"
 #include "win32/common/Xpm.h"
 
 namespace tavelin::win32 {
@@ -60,7 +61,7 @@ LRESULT CALLBACK ForwardToParent(HWND window, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-TreeWindow::TreeWindow(Events events) : events_(std::move(events)) {
+TreeWindow::TreeWindow(core::TreeWindowEvents& events) : events_(events) {
   Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
          L"CARPETA", {});
   dpi_ = Dpi::Of(Handle());
@@ -94,17 +95,30 @@ TreeWindow::~TreeWindow() {
   if (Handle() != nullptr) DestroyWindow(Handle());
 }
 
+void TreeWindow::Show(bool centre) {
+  if (centre) {
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    SetWindowPos(Handle(), nullptr,
+                 (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+}
+
+void TreeWindow::SetCaption(const std::u16string& caption) {
+  SetWindowTextW(Handle(), ToWide(caption).c_str());
+}
+
 void TreeWindow::CreateLists() {
   lists_.reserve(core::kFileListCount);
   for (int i = 0; i < core::kFileListCount; ++i) {
     lists_.push_back(std::make_unique<FileListBox>(
         Handle(), kFirstListId + i, dpi_, listFont_.get(),
         i == 0 ? design::kFirstListLeft : design::kListLeft, design::kListTop, design::kListWidth,
-        design::kListHeight,
-        [this, i] {
-          if (events_.listPressed) events_.listPressed(i);
-        },
-        [this] { ChangesPending(); }));
+        design::kListHeight, [this, i] { events_.ListPressed(i); }, [this] { ChangesPending(); }));
   }
 }
 
@@ -233,11 +247,11 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       const int id = LOWORD(wParam);
       const int code = HIWORD(wParam);
       if (code == LBN_DBLCLK && id >= kFirstListId && id < kFirstListId + core::kFileListCount) {
-        if (events_.listDoubleClicked) events_.listDoubleClicked(id - kFirstListId);
+        events_.ListDoubleClicked(id - kFirstListId);
         return 0;
       }
       if (code == BN_CLICKED && id >= kFirstButtonId && id < kFirstButtonId + kButtonCount) {
-        if (events_.buttonClicked) events_.buttonClicked(id - kFirstButtonId);
+        events_.ButtonClicked(id - kFirstButtonId);
         return 0;
       }
       break;
@@ -283,11 +297,8 @@ LRESULT TreeWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
-      if (events_.closing) {
-        events_.closing();
-        return 0;
-      }
-      break;
+      events_.Closing();
+      return 0;
     default:
       break;
   }

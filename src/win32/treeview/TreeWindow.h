@@ -1,14 +1,15 @@
 #pragma once
 
 #include <array>
-#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "core/treeview/TreeWindowDesign.h"
 #include "core/views/TreeWindowView.h"
 #include "win32/common/AppIcon.h"
 #include "win32/common/Handles.h"
+#include "win32/common/OuterFrame.h"
 #include "win32/common/Palette.h"
 #include "win32/common/Window.h"
 #include "win32/treeview/FileListBox.h"
@@ -18,24 +19,14 @@ namespace tavelin::win32 {
 
 // The tree window FKvel as the user sees it: the drawing, the button strip PBts with its five
 // picture buttons Bt, and the pool of file lists Lst. Created hidden, in its load state. Its
-// events go out to the handlers it is given, with the index of the control concerned.
+// events go to the TreeWindowEvents it is made with.
 class TreeWindow : public Window {
  public:
   static constexpr int kButtonCount = static_cast<int>(core::FKvelDesign::kButtons.size());
 
-  struct Events {
-    // Any mouse button went down on a file list, on an entry or below the last one.
-    std::function<void(int)> listPressed;
-    std::function<void(int)> listDoubleClicked;
-    std::function<void(int)> buttonClicked;
-    // The user asked to close the window; the handler decides what becomes of it.
-    std::function<void()> closing;
-  };
-
-  explicit TreeWindow(Events events);
+  explicit TreeWindow(core::TreeWindowEvents& events);
   ~TreeWindow() override;
 
-  Dpi WindowDpi() const { return dpi_; }
   MemorySurface& Surface() { return *surface_; }
   // Throws std::out_of_range for an index outside 0 to 50.
   FileListBox& Lst(int index) { return *lists_.at(static_cast<std::size_t>(index)); }
@@ -47,6 +38,14 @@ class TreeWindow : public Window {
   // moves in one batch, and the drawing's changed area to repaint. The window does it by itself
   // when its thread next reads its messages.
   void ApplyChanges();
+
+  core::WindowFrame Frame() const { return FrameOf(Handle(), dpi_); }
+  void MoveFrame(float left, float top) { win32::MoveFrame(Handle(), dpi_, left, top); }
+  void ResizeFrame(float width, float height) { win32::ResizeFrame(Handle(), dpi_, width, height); }
+  // Shows the window in front; with `centre` it is first centred on the screen.
+  void Show(bool centre);
+  void Activate() { SetForegroundWindow(Handle()); }
+  void SetCaption(const std::u16string& caption);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -63,7 +62,7 @@ class TreeWindow : public Window {
   // before it runs.
   void ChangesPending();
 
-  Events events_;
+  core::TreeWindowEvents& events_;
   Dpi dpi_;
   WindowIcons icons_;
   UniqueFont nameFont_;

@@ -27,7 +27,9 @@ class HighDpiTest : public QObject {
 
  private slots:
   void TheDrawingIsKeptAndShownAtDeviceResolution() {
-    TreeWindow window;
+    testing::TreeViewRig rig;
+    rig.window.Load();
+    TreeWindow& window = rig.Window();
     ImageSurface& surface = window.Surface();
     ImageSurface reference(QSize(304, 202), window.palette().color(QPalette::Button), {}, 1.0);
     for (ImageSurface* drawing : {&surface, &reference}) {
