@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/views/Color.h"
+#include "core/views/Font.h"
 
 namespace tavelin::core::FPrvSDDesign {
 
@@ -32,11 +33,6 @@ inline constexpr Color kLabel1Color = Rgb(128, 0, 0);
 inline constexpr Color kLstRColor = Rgb(255, 255, 192);
 inline constexpr Color kLDirsColor = Rgb(192, 255, 192);
 
-struct Font {
-  const char16_t* face;
-  float points;
-  bool bold;
-};
 // Every control but the button, and the button.
 inline constexpr Font kWindowFont{u"MS Sans Serif", 8.25F, false};
 inline constexpr Font kOkFont{u"MS Sans Serif", 9.75F, false};

@@ -1,11 +1,12 @@
 // The tree window FKvel and its scroll companion FScroll as the system designs them: sizes,
-// colours, the button strip and the file lists at load. Lengths are pixels at 96 DPI; both front
-// ends build their windows from these figures and write none of them again.
+// colours, fonts, the button strip and the file lists at load. Lengths are pixels at 96 DPI; both
+// front ends build their windows from these figures and write none of them again.
 #pragma once
 
 #include <array>
 
 #include "core/views/Color.h"
+#include "core/views/Font.h"
 #include "core/views/Twips.h"
 
 namespace tavelin::core {
@@ -15,8 +16,10 @@ namespace FKvelDesign {
 // The drawing area when the window loads.
 inline constexpr float kLoadWidth = 304;
 inline constexpr float kLoadHeight = 202;
-inline constexpr Color kForeColor = Rgb(0, 0, 128);      // the folder names
-inline constexpr Color kFillColor = Rgb(255, 255, 128);  // inside the folder boxes
+inline constexpr Color kForeColor = Rgb(0, 0, 128);              // the folder names
+inline constexpr Color kFillColor = Rgb(255, 255, 128);          // inside the folder boxes
+inline constexpr Font kNameFont{u"MS Sans Serif", 8.25F, true};  // the folder names
+inline constexpr Font kListFont{u"Tahoma", 8.25F, false};        // the file lists
 
 // The button strip PBts across the top, and its buttons Bt(0) to Bt(4) with their tool tips.
 inline constexpr float kStripWidth = 305;

@@ -3,10 +3,13 @@
 #include <QFont>
 #include <QStringList>
 
+#include "core/views/Font.h"
+
 namespace tavelin::gui {
 
-// The first installed family of `families` (the system's general font when none is), at the
-// pixel size of 8.25 points on a 96 dpi screen, which the drawing and list layouts assume.
-QFont ClassicFont(const QStringList& families, QFont::Weight weight);
+// The design's font at the pixel size of its points on a 96 dpi screen, which the layouts assume.
+// Where its face is not installed, the first installed of `substitutes` stands in for it, else
+// the system's general font.
+QFont ClassicFont(const core::Font& design, const QStringList& substitutes = {});
 
 }  // namespace tavelin::gui

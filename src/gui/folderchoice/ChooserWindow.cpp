@@ -5,8 +5,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include <cmath>
-
 #include "core/folderchoice/ChooserDesign.h"
 #include "gui/common/AppIcon.h"
 #include "gui/common/BusyCursor.h"
@@ -24,13 +22,6 @@ namespace design = core::FPrvSDDesign;
 
 QString Text(const char16_t* text) {
   return QString::fromUtf16(text);
-}
-
-// At the pixel size of its points on a 96 dpi screen, which the layout assumes.
-QFont FontOf(const design::Font& font) {
-  QFont classic = ClassicFont({Text(font.face)}, font.bold ? QFont::Bold : QFont::Normal);
-  classic.setPixelSize(static_cast<int>(std::lround(font.points * 96 / 72)));
-  return classic;
 }
 
 void Place(QWidget& widget, const design::Placement& p) {
@@ -55,7 +46,7 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   info_->setObjectName(QStringLiteral("OpInfo"));
 
   auto* client = new QWidget(this);
-  client->setFont(FontOf(design::kWindowFont));
+  client->setFont(ClassicFont(design::kWindowFont));
   setCentralWidget(client);
 
   // Created in tab order, so the directory list takes the focus when the window opens.
@@ -67,7 +58,7 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
   ok_ = new QPushButton(Text(design::kBtOkText), client);
   ok_->setObjectName(QStringLiteral("BtOk"));
   Place(*ok_, design::kBtOk);
-  ok_->setFont(FontOf(design::kOkFont));
+  ok_->setFont(ClassicFont(design::kOkFont));
   // Enter anywhere in the window must not press it.
   ok_->setAutoDefault(false);
   ok_->setDefault(false);

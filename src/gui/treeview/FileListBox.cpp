@@ -44,9 +44,8 @@ FileListBox::FileListBox(QWidget* parent, float left, float top, float width, fl
   view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   view_->setTextElideMode(Qt::ElideNone);
-  view_->setFont(ClassicFont(
-      {QStringLiteral("Tahoma"), QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
-      QFont::Normal));
+  view_->setFont(ClassicFont(core::FKvelDesign::kListFont,
+                             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}));
   view_->hide();
   Place();
 }

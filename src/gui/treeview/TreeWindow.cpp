@@ -27,9 +27,8 @@ constexpr std::chrono::milliseconds kFrameWait(2000);
 
 QFont PrintFont() {
   QFont font = ClassicFont(
-      {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")},
-      QFont::Bold);
+      design::kNameFont, {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
   // The names belong to the crisp drawing around them.
   font.setStyleStrategy(QFont::NoAntialias);
   return font;

@@ -4,6 +4,7 @@
 #include <cwchar>
 
 #include "win32/common/Failures.h"
+#include "win32/common/Utf16.h"
 
 namespace tavelin::win32 {
 
@@ -21,13 +22,13 @@ const wchar_t* FaceAt(const wchar_t* face, Dpi dpi) {
              : face;
 }
 
-UniqueFont CreateClassicFont(const FontFace& face, Dpi dpi) {
+UniqueFont CreateClassicFont(const core::Font& design, Dpi dpi) {
   // A negative height asks for the character height, not the cell height, as point sizes mean.
   // Without antialiasing the names stay as crisp as the drawing around them.
-  HFONT font =
-      CreateFontW(-FontPixelHeight(face.points, dpi), 0, 0, 0, face.bold ? FW_BOLD : FW_NORMAL,
-                  FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                  NONANTIALIASED_QUALITY, DEFAULT_PITCH | FF_DONTCARE, FaceAt(face.face, dpi));
+  HFONT font = CreateFontW(-FontPixelHeight(design.points, dpi), 0, 0, 0,
+                           design.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, FaceAt(AsWide(design.face), dpi));
   if (font == nullptr) ThrowLastError("CreateFontW");
   return UniqueFont(font);
 }

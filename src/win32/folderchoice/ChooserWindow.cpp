@@ -9,6 +9,7 @@
 #include "win32/common/Dpi.h"
 #include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
+#include "win32/common/Utf16.h"
 
 namespace tavelin::win32 {
 
@@ -20,14 +21,6 @@ constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 namespace design = core::FPrvSDDesign;
 
 constexpr UINT_PTR kKeyHookId = 1;
-
-const wchar_t* Wide(const char16_t* text) {
-  return reinterpret_cast<const wchar_t*>(text);
-}
-
-FontFace FaceOf(const design::Font& font) {
-  return {Wide(font.face), font.points, font.bold};
-}
 
 void Place(HWND control, const design::Placement& p, Dpi dpi, float height) {
   MoveWindow(control, dpi.TwipsToDevice(p.left), dpi.TwipsToDevice(p.top),
@@ -41,9 +34,9 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
     : dirs_(fileSystem) {
   ApplyColours();
   const HMENU menu = CreateMenu();
-  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, Wide(design::kInfoMenu)))
+  if (menu == nullptr || !AppendMenuW(menu, MF_STRING, kOpInfo, AsWide(design::kInfoMenu)))
     ThrowLastError("AppendMenuW");
-  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, Wide(design::kCaption),
+  Create(kClassName, GetSysColorBrush(COLOR_BTNFACE), 0, kWindowStyle, AsWide(design::kCaption),
          WindowPlace{}, nullptr, menu);
 
   // Created in tab order: the directory list first, so the focus starts there.
@@ -51,12 +44,12 @@ ChooserWindow::ChooserWindow(const platform::FileSystem& fileSystem,
                           WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_OWNERDRAWFIXED |
                               LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                           kLDirs));
-  AddControl(WC_BUTTONW, Wide(design::kBtOkText), WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
-  AddControl(WC_STATICW, Wide(design::kLabel1Text), SS_CENTER | SS_NOPREFIX, kLabel1);
+  AddControl(WC_BUTTONW, AsWide(design::kBtOkText), WS_TABSTOP | BS_PUSHBUTTON, kBtOk);
+  AddControl(WC_STATICW, AsWide(design::kLabel1Text), SS_CENTER | SS_NOPREFIX, kLabel1);
   recents_.Attach(AddControl(WC_COMBOBOXW, L"",
                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_SORT | CBS_AUTOHSCROLL,
                              kLstR));
-  AddControl(WC_STATICW, Wide(design::kLabel2Text), SS_LEFT | SS_NOPREFIX, kLabel2);
+  AddControl(WC_STATICW, AsWide(design::kLabel2Text), SS_LEFT | SS_NOPREFIX, kLabel2);
 
   // The keys of both lists reach the handlers before the controls' own handling.
   SetWindowSubclass(dirs_.Handle(), &ChooserWindow::KeyHook, kKeyHookId,
@@ -81,8 +74,8 @@ HWND ChooserWindow::AddControl(const wchar_t* className, const wchar_t* text, DW
 void ChooserWindow::Layout() {
   const Dpi dpi = dpi_;
   icons_.Apply(Handle(), dpi);
-  font_ = CreateClassicFont(FaceOf(design::kWindowFont), dpi);
-  okFont_ = CreateClassicFont(FaceOf(design::kOkFont), dpi);
+  font_ = CreateClassicFont(design::kWindowFont, dpi);
+  okFont_ = CreateClassicFont(design::kOkFont, dpi);
 
   // The menu bar takes its height above the client area, not out of it.
   RECT frame{0, 0, dpi.TwipsToDevice(design::kClientSide), dpi.TwipsToDevice(design::kClientSide)};

@@ -71,8 +71,8 @@ TreeWindow::TreeWindow(core::TreeWindowEvents& events) : events_(events) {
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   icons_.Apply(Handle(), dpi_);
-  nameFont_ = CreateClassicFont(kTreeNameFont, dpi_);
-  listFont_ = CreateClassicFont(kFileListFont, dpi_);
+  nameFont_ = CreateClassicFont(design::kNameFont, dpi_);
+  listFont_ = CreateClassicFont(design::kListFont, dpi_);
   palette_ = TreeColours(HighContrastOn());
   stripBrush_.reset(CreateSolidBrush(palette_.strip));
 
@@ -181,8 +181,8 @@ void TreeWindow::OnColoursChanged(UINT message, WPARAM wParam, LPARAM lParam) {
 void TreeWindow::OnDpiChanged(int dpi, const RECT& suggested) {
   dpi_ = Dpi(dpi);
   icons_.Apply(Handle(), dpi_);
-  UniqueFont nameFont = CreateClassicFont(kTreeNameFont, dpi_);
-  UniqueFont listFont = CreateClassicFont(kFileListFont, dpi_);
+  UniqueFont nameFont = CreateClassicFont(design::kNameFont, dpi_);
+  UniqueFont listFont = CreateClassicFont(design::kListFont, dpi_);
   surface_->Rescale(dpi_, nameFont.get());
   for (const auto& list : lists_)
     list->Rescale(dpi_, listFont.get());

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/treeview/TreeWindowDesign.h"
 #include "treeview/TreeRig.h"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Fonts.h"
@@ -53,7 +54,7 @@ TEST(BusyCursor, ShowsWhileWorkRunsUnlessAMessageLiftsIt) {
 TEST(FileListBox, AHugeFolderReachesTheControlInOneStep) {
   const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 400, 400, nullptr, nullptr,
                                       nullptr, nullptr);
-  const UniqueFont font = CreateClassicFont(kFileListFont, Dpi());
+  const UniqueFont font = CreateClassicFont(core::FKvelDesign::kListFont, Dpi());
   {
     FileListBox list(parent, 7, Dpi(), font.get(), 152, 48, 137, 15, {}, {});
     core::PackedNames names;
