@@ -34,12 +34,7 @@ std::optional<std::string> ToSystemCodePage(std::u16string_view text) {
 }
 
 std::u16string FromSystemCodePage(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int length = static_cast<int>(bytes.size());
-  const int size = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
-  return FromWide(text);
+  return FromCodePage(CP_ACP, bytes);
 }
 
 }  // namespace tavelin::platform

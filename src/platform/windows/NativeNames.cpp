@@ -47,11 +47,15 @@ std::string ToUtf8(std::u16string_view text) {
 }
 
 std::u16string FromUtf8(std::string_view bytes) {
+  return FromCodePage(CP_UTF8, bytes);
+}
+
+std::u16string FromCodePage(unsigned codePage, std::string_view bytes) {
   if (bytes.empty()) return {};
   const int length = static_cast<int>(bytes.size());
-  const int size = ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), length, nullptr, 0);
+  const int size = ::MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
   std::wstring text(static_cast<std::size_t>(size), L'\0');
-  ::MultiByteToWideChar(CP_UTF8, 0, bytes.data(), length, text.data(), size);
+  ::MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
   return FromWide(text);
 }
 

@@ -14,6 +14,8 @@ std::u16string FromWide(std::wstring_view text);
 // UTF-8, for the texts of exceptions, and back.
 std::string ToUtf8(std::u16string_view text);
 std::u16string FromUtf8(std::string_view bytes);
+// The text that `bytes` hold in the Windows code page `codePage`.
+std::u16string FromCodePage(unsigned codePage, std::string_view bytes);
 
 // The absolute "\\?\" form of `path`, resolved as the system resolves any path: against the
 // working directory, with doubled separators, "." and ".." and trailing dots and blanks of names
