@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 
 #include "core/treeview/TreeWindowDesign.h"
-#include "gui/common/Failures.h"
 #include "gui/treeview/ImageSurface.h"
 
 namespace tavelin::gui {
@@ -15,7 +14,7 @@ namespace design = core::FScrollDesign;
 }  // namespace
 
 ScrollCompanion::ScrollCompanion(core::ScrollCompanionEvents& events)
-    : FramedWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
+    : HostedWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       events_(events),
       bar_(new QScrollBar(Qt::Vertical, this)) {
   QPalette background = palette();
@@ -31,11 +30,11 @@ ScrollCompanion::ScrollCompanion(core::ScrollCompanionEvents& events)
   // The tree window moves once the thumb is released, not while it is dragged.
   bar_->setTracking(false);
   connect(bar_, &QScrollBar::valueChanged, this,
-          [this] { Guarded([this] { events_.ScrllFrmChanged(); }); });
+          [this] { Tell([this] { events_.ScrllFrmChanged(); }); });
 }
 
 void ScrollCompanion::closeEvent(QCloseEvent* event) {
-  Guarded([this] { events_.Closing(); });
+  Tell([this] { events_.Closing(); });
   event->accept();
 }
 

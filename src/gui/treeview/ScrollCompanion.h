@@ -3,13 +3,13 @@
 #include <QScrollBar>
 
 #include "core/views/ScrollCompanionView.h"
-#include "gui/common/FramedWidget.h"
+#include "gui/common/HostedWidget.h"
 
 namespace tavelin::gui {
 
 // The scroll companion FScroll as the user sees it: a narrow window without title bar, filled
 // by the vertical bar ScrllFrm. Its events go to the ScrollCompanionEvents it is made with.
-class ScrollCompanion : public FramedWidget {
+class ScrollCompanion : public HostedWidget {
   Q_OBJECT
 
  public:

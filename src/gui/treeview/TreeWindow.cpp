@@ -8,7 +8,6 @@
 
 #include "gui/common/AppIcon.h"
 #include "gui/common/ClassicFont.h"
-#include "gui/common/Failures.h"
 #include "gui/common/PixelArt.h"
 #include "gui/common/TextConversion.h"
 #include "gui/common/WindowExposure.h"
@@ -112,7 +111,7 @@ void TreeWindow::CreateStrip() {
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     connect(button, &QToolButton::clicked, this,
-            [this, i] { Guarded([&] { events_.ButtonClicked(i); }); });
+            [this, i] { Tell([&] { events_.ButtonClicked(i); }); });
     buttons_[i] = button;
   }
 }
@@ -138,11 +137,11 @@ bool TreeWindow::eventFilter(QObject* watched, QEvent* event) {
   // Only the list's mouse events are heard; the list still handles them as usual.
   if (event->type() == QEvent::MouseButtonPress) {
     const int index = ListOfViewport(watched);
-    if (index >= 0) Guarded([&] { events_.ListPressed(index); });
+    if (index >= 0) Tell([&] { events_.ListPressed(index); });
   } else if (event->type() == QEvent::MouseButtonDblClick &&
              static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     const int index = ListOfViewport(watched);
-    if (index >= 0) Guarded([&] { events_.ListDoubleClicked(index); });
+    if (index >= 0) Tell([&] { events_.ListDoubleClicked(index); });
   }
   return QWidget::eventFilter(watched, event);
 }
@@ -163,7 +162,7 @@ void TreeWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TreeWindow::closeEvent(QCloseEvent* event) {
-  Guarded([this] { events_.Closing(); });
+  Tell([this] { events_.Closing(); });
   event->accept();
 }
 

@@ -9,7 +9,7 @@
 
 #include "core/treeview/TreeWindowDesign.h"
 #include "core/views/TreeWindowView.h"
-#include "gui/common/FramedWidget.h"
+#include "gui/common/HostedWidget.h"
 #include "gui/treeview/FileListBox.h"
 #include "gui/treeview/ImageSurface.h"
 
@@ -18,7 +18,7 @@ namespace tavelin::gui {
 // The tree window FKvel as the user sees it: the drawing, the button strip PBts with its five
 // buttons Bt, and the pool of file lists Lst. Its events go to the TreeWindowEvents it is made
 // with; what they throw is reported at the event that raised it.
-class TreeWindow : public FramedWidget {
+class TreeWindow : public HostedWidget {
   Q_OBJECT
 
  public:

@@ -1,4 +1,4 @@
-#include "gui/common/FramedWidget.h"
+#include "gui/common/HostedWidget.h"
 
 #include <algorithm>
 
@@ -6,20 +6,26 @@
 
 namespace tavelin::gui {
 
-core::WindowFrame FramedWidget::Frame() const {
+core::WindowFrame HostedWidget::Frame() const {
   const QRect frame = frameGeometry();
   return {PixelsToTwips(frame.x()),      PixelsToTwips(frame.y()),    PixelsToTwips(frame.width()),
           PixelsToTwips(frame.height()), static_cast<float>(width()), static_cast<float>(height())};
 }
 
-void FramedWidget::MoveFrame(float left, float top) {
+void HostedWidget::MoveFrame(float left, float top) {
   move(TwipsToPixels(left), TwipsToPixels(top));
 }
 
-void FramedWidget::ResizeFrame(float width, float height) {
+void HostedWidget::ResizeFrame(float width, float height) {
   const QSize frameExtra = frameGeometry().size() - size();
   resize(std::max(TwipsToPixels(width) - frameExtra.width(), 0),
          std::max(TwipsToPixels(height) - frameExtra.height(), 0));
+}
+
+void HostedWidget::Retire() {
+  retired_ = true;
+  hide();
+  deleteLater();
 }
 
 }  // namespace tavelin::gui
