@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "platform/Platform.h"
@@ -15,6 +14,7 @@ namespace tavelin::platform {
 namespace {
 
 using namespace std::string_literals;
+using testing::ErrorCodeOf;
 
 // Bytes of every value, longer than any single read or write the system is likely to do at once.
 inline std::string AllByteValues(std::size_t size) {
@@ -22,15 +22,6 @@ inline std::string AllByteValues(std::size_t size) {
   for (std::size_t i = 0; i < size; ++i)
     bytes[i] = static_cast<char>((i * 7 + i / 256) % 256);
   return bytes;
-}
-
-inline int ErrorCodeOf(const std::function<void()>& call) {
-  try {
-    call();
-  } catch (const SystemError& error) {
-    return error.code();
-  }
-  return 0;
 }
 
 TEST(ReadFile, GivesTheExactBytesOrTheSystemsError) {

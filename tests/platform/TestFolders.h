@@ -1,10 +1,12 @@
-// Real folders for the platform tests and the raw system calls the platform layer is checked
-// against. On Windows paths reach the system in their "\\?\" form, longer than MAX_PATH if need be.
+// Real folders for the platform tests, the raw system calls the platform layer is checked against
+// and the codes it fails with. On Windows paths reach the system in their "\\?\" form, longer
+// than MAX_PATH if need be.
 #pragma once
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <random>
 #include <string>
@@ -22,6 +24,8 @@
 
 #include "platform/posix/NativeNames.h"
 #endif
+
+#include "platform/Platform.h"
 
 namespace tavelin::platform::testing {
 
@@ -155,6 +159,17 @@ inline std::string ReadBytes(const Path& path) {
   std::ifstream in(std::filesystem::path(Long(path)), std::ios::binary);
   if (!in) Fail(path);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The code of the `Error` that `call` throws; 0 when it throws none.
+template <typename Error = SystemError>
+int ErrorCodeOf(const std::function<void()>& call) {
+  try {
+    call();
+  } catch (const Error& error) {
+    return error.code();
+  }
+  return 0;
 }
 
 class TempFolder {

@@ -51,15 +51,6 @@ bool HasNoChildren() {
   return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
 }
 
-int StartErrorCodeOf(const StartRequest& request) {
-  try {
-    NativeLauncher().Start(request);
-  } catch (const StartError& error) {
-    return error.code();
-  }
-  return 0;
-}
-
 // Stand-ins in a folder of their own, put first on PATH.
 class LauncherTest : public ::testing::Test {
  protected:
@@ -163,7 +154,8 @@ TEST_F(LauncherTest, RefusesWhatCannotBeStarted) {
        ENOENT},
   };
   for (const auto& [request, code] : cases)
-    EXPECT_EQ(StartErrorCodeOf(request), code) << ToNativeName(request.commandLine);
+    EXPECT_EQ(testing::ErrorCodeOf<StartError>([&] { NativeLauncher().Start(request); }), code)
+        << ToNativeName(request.commandLine);
   EXPECT_FALSE(Exists(proof_));
   EXPECT_FALSE(Exists(temp_ / "pwned"));
   EXPECT_TRUE(HasNoChildren());

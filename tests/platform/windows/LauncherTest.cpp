@@ -20,15 +20,6 @@ using namespace testing;
 
 constexpr unsigned long kElevationRequired = 740;
 
-int StartErrorCodeOf(Launcher& launcher, const StartRequest& request) {
-  try {
-    launcher.Start(request);
-  } catch (const StartError& error) {
-    return error.code();
-  }
-  return 0;
-}
-
 class LauncherTest : public ::testing::Test {
  protected:
   std::wstring At(const wchar_t* name) const { return temp_ / name; }
@@ -87,7 +78,7 @@ TEST_F(LauncherTest, EachProgramGoesToTheSystemWithItsFolderAndTheLineAsBuilt) {
   for (const auto& c : cases) {
     calls.clear();
     answers = c.answers;
-    EXPECT_EQ(StartErrorCodeOf(launcher, c.request), c.error);
+    EXPECT_EQ(ErrorCodeOf<StartError>([&] { launcher.Start(c.request); }), c.error);
     EXPECT_EQ(calls, c.calls);
   }
 }
@@ -97,7 +88,7 @@ TEST_F(LauncherTest, NamedProgramsComeFromTheProgramsFolderOrPathNeverTheWorking
   Launcher& launcher = NativeLauncher();
   const auto visor = core::NamedProgram(u"visor.exe", u"C:\\a b.txt", WindowState::NormalFocus);
   InstallProbe(At(L"visor.exe"));
-  EXPECT_EQ(StartErrorCodeOf(launcher, visor), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(ErrorCodeOf<StartError>([&] { launcher.Start(visor); }), ERROR_FILE_NOT_FOUND);
 
   const std::wstring onPath = At(L"Camí amb blancs"), onPathVisor = onPath + L"\\visor.exe";
   testing::MakeFolder(onPath);
@@ -145,11 +136,12 @@ TEST_F(LauncherTest, AProgramWithAFolderIsNeverOneAtAShorterPrefix) {
   const auto file = [](const std::wstring& path) {
     return core::FileAsProgram(Utf16(path), WindowState::NormalFocus);
   };
-  EXPECT_EQ(StartErrorCodeOf(launcher, named), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(StartErrorCodeOf(launcher, file(note)), ERROR_BAD_EXE_FORMAT);
+  EXPECT_EQ(ErrorCodeOf<StartError>([&] { launcher.Start(named); }), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(ErrorCodeOf<StartError>([&] { launcher.Start(file(note)); }), ERROR_BAD_EXE_FORMAT);
   // A folder cannot start; Windows and Wine give different codes for it.
-  EXPECT_NE(StartErrorCodeOf(launcher, file(At(L"Eines amb blancs\\"))), 0);
-  EXPECT_EQ(StartErrorCodeOf(launcher, file(At(L"cap.exe"))), ERROR_FILE_NOT_FOUND);
+  EXPECT_NE(ErrorCodeOf<StartError>([&] { launcher.Start(file(At(L"Eines amb blancs\\"))); }), 0);
+  EXPECT_EQ(ErrorCodeOf<StartError>([&] { launcher.Start(file(At(L"cap.exe"))); }),
+            ERROR_FILE_NOT_FOUND);
 
   InstallProbe(tool);
   launcher.Start(named);
