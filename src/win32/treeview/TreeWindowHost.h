@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 
 #include "core/views/TreeWindowHost.h"
 #include "win32/treeview/TreeWindow.h"
