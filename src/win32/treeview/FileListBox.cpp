@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -69,7 +70,14 @@ void FileListBox::Rescale(Dpi dpi, HFONT font) {
 HDWP FileListBox::Apply(HDWP batch) {
   if (drawingHeld_) {
     drawingHeld_ = false;
-    // The list updates its scroll bar as drawing comes back; the rows are drawn anew.
+    // The list updates its scroll bar as drawing comes back. A scroll bar that comes or goes is
+    // a change of frame, which a list on show repaints there and then, and which costs a hidden
+    // list next to nothing: such a list is hidden first and shown again in the batch.
+    if (shown_ && (!visible_ || HasScrollBar() != NeedsScrollBar())) {
+      SetWindowPos(list_, nullptr, 0, 0, 0, 0,
+                   SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      shown_ = false;
+    }
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
   }
@@ -82,6 +90,17 @@ HDWP FileListBox::Apply(HDWP batch) {
   shown_ = visible_;
   return DeferWindowPos(batch, list_, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
                         wanted.bottom - wanted.top, flags);
+}
+
+bool FileListBox::HasScrollBar() const {
+  return (GetWindowLongPtrW(list_, GWL_STYLE) & WS_VSCROLL) != 0;
+}
+
+bool FileListBox::NeedsScrollBar() const {
+  const RECT wanted = Wanted();
+  const int inside = wanted.bottom - wanted.top - 2 * GetSystemMetrics(SM_CYBORDER);
+  const int rowsShown = inside / dpi_.ToDevice(core::FKvelDesign::kListRowHeight);
+  return names_.Count() > static_cast<std::size_t>(std::max(rowsShown, 0));
 }
 
 void FileListBox::HoldDrawing() {

@@ -70,6 +70,10 @@ class FileListBox : public core::FileList {
   void Recount(int selected);
   // While it is refilled, a list shown does not draw, nor show or hide its scroll bar.
   void HoldDrawing();
+  // Whether the control shows its scroll bar now, and whether it will once its rows and
+  // height are applied.
+  bool HasScrollBar() const;
+  bool NeedsScrollBar() const;
   // Where the control should stand, in device pixels.
   RECT Wanted() const;
   void Pending();
