@@ -76,10 +76,7 @@ void ImageSurface::Touch(const QRectF& area) {
 void ImageSurface::Line(float x1, float y1, float x2, float y2, core::Color color) {
   currentX_ = x2;
   currentY_ = y2;
-  const DrawnLine line{x1, y1, x2, y2, color};
-  if (!recentLines_.empty() && recentLines_.front().color != color) recentLines_.clear();
-  if (std::find(recentLines_.begin(), recentLines_.end(), line) != recentLines_.end()) return;
-  recentLines_.push_back(line);
+  if (!recentLines_.IsNew(x1, y1, x2, y2, color)) return;
 
   Touch(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
   QPainter painter(&image_);
@@ -89,7 +86,7 @@ void ImageSurface::Line(float x1, float y1, float x2, float y2, core::Color colo
 }
 
 void ImageSurface::Box(float x1, float y1, float x2, float y2, core::Color color) {
-  recentLines_.clear();
+  recentLines_.Forget();
   Touch(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
   QPainter painter(&image_);
   PreparePainter(painter);
@@ -101,7 +98,7 @@ void ImageSurface::Box(float x1, float y1, float x2, float y2, core::Color color
 }
 
 void ImageSurface::Print(const std::u16string& text) {
-  recentLines_.clear();
+  recentLines_.Forget();
   const QString qtext = ToQString(text);
   const QFontMetricsF metrics(font_, &image_);
   const float advance = static_cast<float>(metrics.horizontalAdvance(qtext));
@@ -118,7 +115,7 @@ void ImageSurface::Print(const std::u16string& text) {
 }
 
 void ImageSurface::Cls() {
-  recentLines_.clear();
+  recentLines_.Forget();
   image_.fill(background_);
   currentX_ = 0;
   currentY_ = 0;

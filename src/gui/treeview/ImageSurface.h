@@ -5,9 +5,9 @@
 #include <QImage>
 #include <QRect>
 #include <functional>
-#include <vector>
 
 #include "core/views/DrawingSurface.h"
+#include "core/views/RecentLines.h"
 
 namespace tavelin::gui {
 
@@ -62,15 +62,7 @@ class ImageSurface : public core::DrawingSurface {
   core::Color fillColor_ = 0;
   QFont font_;
 
-  // The lines of one colour drawn since the last box, text or erase. Drawn again, such a line
-  // changes no pixel; past the folder limit the walk repeats the same two connectors for every
-  // sub-folder left, thousands of them in a large folder.
-  struct DrawnLine {
-    float x1, y1, x2, y2;
-    core::Color color;
-    bool operator==(const DrawnLine&) const = default;
-  };
-  std::vector<DrawnLine> recentLines_;
+  core::RecentLines recentLines_;
 };
 
 }  // namespace tavelin::gui

@@ -113,10 +113,7 @@ void MemorySurface::FillCells(float x1, float y1, float x2, float y2, COLORREF c
 void MemorySurface::Line(float x1, float y1, float x2, float y2, core::Color color) {
   currentX_ = x2;
   currentY_ = y2;
-  const DrawnLine line{x1, y1, x2, y2, color};
-  if (!recentLines_.empty() && recentLines_.front().color != color) recentLines_.clear();
-  if (std::find(recentLines_.begin(), recentLines_.end(), line) != recentLines_.end()) return;
-  recentLines_.push_back(line);
+  if (!recentLines_.IsNew(x1, y1, x2, y2, color)) return;
 
   const COLORREF drawn = style_.lineColor.value_or(color);
   if (std::floor(x1) == std::floor(x2) || std::floor(y1) == std::floor(y2)) {
@@ -136,7 +133,7 @@ void MemorySurface::Line(float x1, float y1, float x2, float y2, core::Color col
 }
 
 void MemorySurface::Box(float x1, float y1, float x2, float y2, core::Color color) {
-  recentLines_.clear();
+  recentLines_.Forget();
   FillCells(x1, y1, x2, y2, style_.outlineColor.value_or(color));
   const float left = std::min(x1, x2) + 1;
   const float top = std::min(y1, y2) + 1;
@@ -148,7 +145,7 @@ void MemorySurface::Box(float x1, float y1, float x2, float y2, core::Color colo
 }
 
 void MemorySurface::Print(const std::u16string& text) {
-  recentLines_.clear();
+  recentLines_.Forget();
   const std::wstring wide = ToWide(text);
   const int length = static_cast<int>(wide.size());
   SIZE extent{0, 0};
@@ -163,7 +160,7 @@ void MemorySurface::Print(const std::u16string& text) {
 }
 
 void MemorySurface::Cls() {
-  recentLines_.clear();
+  recentLines_.Forget();
   const RECT all{0, 0, size_.cx, size_.cy};
   const UniqueBrush brush(CreateSolidBrush(style_.background));
   FillRect(dc_.get(), &all, brush.get());

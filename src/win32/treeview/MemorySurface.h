@@ -4,9 +4,9 @@
 
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "core/views/DrawingSurface.h"
+#include "core/views/RecentLines.h"
 #include "win32/common/Dpi.h"
 #include "win32/common/Handles.h"
 
@@ -75,15 +75,7 @@ class MemorySurface : public core::DrawingSurface {
   float currentX_ = 0;
   float currentY_ = 0;
 
-  // The lines of one colour drawn since the last box, text or erase. Drawn again, such a line
-  // changes no pixel; past the folder limit the walk repeats the same two connectors for every
-  // sub-folder left, thousands of them in a large folder.
-  struct DrawnLine {
-    float x1, y1, x2, y2;
-    core::Color color;
-    bool operator==(const DrawnLine&) const = default;
-  };
-  std::vector<DrawnLine> recentLines_;
+  core::RecentLines recentLines_;
 };
 
 }  // namespace tavelin::win32
