@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "core/views/Color.h"
 #include "core/views/Font.h"
@@ -36,6 +37,8 @@ inline constexpr std::array<Button, 5> kButtons = {{{24, u"Bloc de Notes"},
                                                     {72, u"Executa"},
                                                     {96, u"Paint"},
                                                     {120, u"Mira carpeta"}}};
+// Their pictures, Bt(0) first, as the lines of an XPM image.
+extern const std::array<std::span<const char* const>, kButtons.size()> kButtonPictures;
 
 // The file lists at load, hidden until the walk places them; Lst(0) stands a little to the left.
 inline constexpr float kListLeft = 152;

@@ -11,7 +11,6 @@
 #include "gui/common/PixelArt.h"
 #include "gui/common/TextConversion.h"
 #include "gui/common/WindowExposure.h"
-#include "gui/treeview/ButtonPictures.h"
 #include "gui/treeview/PictureButton.h"
 
 namespace tavelin::gui {
@@ -104,7 +103,7 @@ void TreeWindow::CreateStrip() {
     button->setGeometry(QRectF(design::kButtons[i].left, design::kButtonTop, design::kButtonSize,
                                design::kButtonSize)
                             .toRect());
-    const QPixmap picture = ButtonPicture(i);
+    const QPixmap picture(design::kButtonPictures[i].data());
     button->setIcon(PixelArtIcon(picture));
     button->setIconSize(picture.size());
     const QString tip = QString::fromUtf16(design::kButtons[i].toolTip);

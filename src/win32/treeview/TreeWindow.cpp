@@ -5,11 +5,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "pictures/BlocDeNotes.xpm"
-#include "pictures/Executa.xpm"
-#include "pictures/MiraCarpeta.xpm"
-#include "pictures/Paint.xpm"
-#include "pictures/WordPad.xpm"
 #include "win32/common/BusyCursor.h"
 #include "win32/common/Failures.h"
 #include "win32/common/Fonts.h"
@@ -23,9 +18,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TavelinFKvel";
 namespace design = core::FKvelDesign;
-
-constexpr std::array<std::span<const char* const>, TreeWindow::kButtonCount> kButtonPictures = {
-    kBlocDeNotesPicture, kWordPadPicture, kExecutaPicture, kPaintPicture, kMiraCarpetaPicture};
 
 // Control identifiers: the lists from 100, the strip 200, the buttons from 300.
 constexpr int kFirstListId = 100;
@@ -163,7 +155,7 @@ void TreeWindow::PlaceStrip() {
     const int left = dpi_.ToDevice(designLeft);
     SetWindowPos(buttons_[i], nullptr, left, top,
                  dpi_.ToDevice(designLeft + design::kButtonSize) - left, bottom - top, kJustPlace);
-    UniqueIcon picture = IconOf(ReadXpm(kButtonPictures[i]), factor);
+    UniqueIcon picture = IconOf(ReadXpm(design::kButtonPictures[i]), factor);
     SendMessageW(buttons_[i], BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture.get()));
     // The button no longer shows the one it had.
     pictures_[i] = std::move(picture);
