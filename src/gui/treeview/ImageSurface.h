@@ -35,9 +35,7 @@ class ImageSurface : public core::DrawingSurface {
   void Print(const std::u16string& text) override;
   void Cls() override;
 
-  core::Color ForeColor() const { return foreColor_; }
   void SetForeColor(core::Color color) { foreColor_ = color; }
-  core::Color FillColor() const { return fillColor_; }
   void SetFillColor(core::Color color) { fillColor_ = color; }
   const QFont& Font() const { return font_; }
   void SetFont(const QFont& font) { font_ = font; }

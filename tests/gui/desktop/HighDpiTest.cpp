@@ -33,8 +33,8 @@ class HighDpiTest : public QObject {
     ImageSurface& surface = window.Surface();
     ImageSurface reference(QSize(304, 202), window.palette().color(QPalette::Button), {}, 1.0);
     for (ImageSurface* drawing : {&surface, &reference}) {
-      drawing->SetForeColor(surface.ForeColor());
-      drawing->SetFillColor(surface.FillColor());
+      drawing->SetForeColor(core::FKvelDesign::kForeColor);
+      drawing->SetFillColor(core::FKvelDesign::kFillColor);
       drawing->SetFont(window.Surface().Font());
       drawing->Box(10, 29, 31, 43, core::Rgb(192, 192, 192));
       drawing->Line(20.5f, 43, 20.5f, 95.4f, core::Rgb(192, 192, 192));
